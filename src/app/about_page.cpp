@@ -27,6 +27,8 @@ AboutPage::AboutPage(const Shell& shell, QWidget* parent) : Page(parent) {
     memo1->setReadOnly(true);
     memo1->setFrameShape(QFrame::NoFrame);
     memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo1->setFont(SongTi(13));
     SetBaseColor(memo1, palette().color(QPalette::Button));
     const QString release = QString::fromUtf8(shell.release.name.data(),
@@ -40,9 +42,7 @@ AboutPage::AboutPage(const Shell& shell, QWidget* parent) : Page(parent) {
         "迟延履行期间的债务利息与逾期违约金；\n"
         "计算期限届满日与两日期之间的间隔。\n"
         "\n"
-        "计算结果仅供参考，\n"
-        "请以法律文书确定的数额为准。\n"
-        "\n"
+        "计算结果仅供参考，以法律文书为准。\n"
         "Orvane 原创法律软件").arg(release));
 }
 

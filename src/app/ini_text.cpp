@@ -126,8 +126,9 @@ std::string IniSetValue(std::string_view file, std::string_view section, std::st
         if (!inSection) continue;
         if (auto kv = ParseKeyLine(line)) {
             if (NamesEqual(kv->key, key)) {
+                // The key keeps the spelling it has in the file.
                 std::string out(file.substr(0, l.begin));
-                out += newLine;
+                out += std::string(kv->key) + "=" + std::string(value);
                 if (l.end > l.begin && file[l.end - 1] == '\r') out += '\r';
                 out += file.substr(l.end);
                 return out;

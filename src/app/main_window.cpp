@@ -127,7 +127,7 @@ void TForm1::buildPages() {
     PageControl1 = Make<QTabWidget>(this, "PageControl1", 0, 97, kWidth, 325);
     PageControl1->tabBar()->setFont(SongTi(13, true));
     PageControl1->setStyleSheet(
-        QStringLiteral("QTabBar::tab { width: 66px; height: 23px; color: black; }"));
+        QStringLiteral("QTabBar::tab { width: 70px; height: 25px; padding: 0px; color: black; }"));
 
     // The segment list shared by the interest and damages pages; never shown.
     auto* memo5 = new QPlainTextEdit(this);

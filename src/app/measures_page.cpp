@@ -6,6 +6,9 @@
 
 #include "app/widgets.h"
 
+// Resources of a static library are registered by hand.
+static void InitResources() { Q_INIT_RESOURCE(resources); }
+
 namespace lumtar {
 
 QString LayOutMeasures(const QString& officialText) {
@@ -17,7 +20,7 @@ QString LayOutMeasures(const QString& officialText) {
             out << QString();
         } else if (i < 2) {
             // The title and the decree number stand in the middle of the line.
-            out << QString(i == 0 ? 30 : 28, QLatin1Char(' ')) + line;
+            out << QString(i == 0 ? 18 : 17, QChar(0x3000)) + line;
         } else {
             out << QStringLiteral("\u3000\u3000") + line;
         }
@@ -27,6 +30,7 @@ QString LayOutMeasures(const QString& officialText) {
 }
 
 MeasuresPage::MeasuresPage(QWidget* parent) : Page(parent) {
+    InitResources();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* richEdit = new QTextEdit(this);
