@@ -23,6 +23,10 @@ test-asan: deps
 	@cmake --build build-asan -j $(JOBS)
 	@cd build-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+fuzz:
+	@LUMTAR_WITH_FUZZ=1 bash scripts/install-deps.sh
+	@bash scripts/fuzz.sh
+
 serve:
 	@bash scripts/serve.sh
 
