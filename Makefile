@@ -23,6 +23,11 @@ test-asan: deps
 	@cmake --build build-asan -j $(JOBS)
 	@cd build-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+bench: deps
+	@cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DLUMTAR_BUILD_TESTS=OFF -DLUMTAR_BUILD_BENCH=ON >/dev/null
+	@cmake --build build-release -j $(JOBS)
+	@python3 scripts/bench.py build-release docs/benchmarks.md
+
 fuzz:
 	@LUMTAR_WITH_FUZZ=1 bash scripts/install-deps.sh
 	@bash scripts/fuzz.sh
