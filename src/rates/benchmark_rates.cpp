@@ -47,8 +47,11 @@ constexpr std::array<RateRow, kAllRateRows> kRows{{
 }};
 
 constexpr std::array<std::string_view, kTermTierCount> kTierTexts{
-    "六个月以内（含六个月）", "六个月至一年（含一年）", "一至三年（含三年）",
-    "三至五年（含五年）",     "五年以上",
+    "六个月以内（含六个月）",
+    "六个月至一年（含一年）",
+    "一至三年（含三年）",
+    "三至五年（含五年）",
+    "五年以上",
 };
 
 void CheckRow(const BenchmarkRates& rates, int row) {
@@ -82,9 +85,9 @@ double BenchmarkRates::percentPerYear(int row, int tier) const {
 int RatePeriodOf(const BenchmarkRates& rates, const CivilDate& day) {
     const auto rows = rates.rows();
     // The first row adjusted after the day; the one before it is in force.
-    const auto after = std::upper_bound(
-        rows.begin(), rows.end(), day,
-        [](const CivilDate& d, const RateRow& row) { return d < row.adjustedOn; });
+    const auto after =
+        std::upper_bound(rows.begin(), rows.end(), day,
+                         [](const CivilDate& d, const RateRow& row) { return d < row.adjustedOn; });
     return static_cast<int>(after - rows.begin());
 }
 
@@ -98,15 +101,23 @@ int TermTierOf(const Period& length) {
                 length.months < 6 || (length.months == 6 && length.days == 0);
             return upToSixMonths ? 0 : 1;
         }
-        case 1: return wholeYears ? 1 : 2;
-        case 2: return 2;
-        case 3: return wholeYears ? 2 : 3;
-        case 4: return 3;
-        case 5: return wholeYears ? 3 : 4;
-        default: return 4;
+        case 1:
+            return wholeYears ? 1 : 2;
+        case 2:
+            return 2;
+        case 3:
+            return wholeYears ? 2 : 3;
+        case 4:
+            return 3;
+        case 5:
+            return wholeYears ? 3 : 4;
+        default:
+            return 4;
     }
 }
 
-std::string_view TermTierText(int tier) { return kTierTexts.at(static_cast<std::size_t>(tier)); }
+std::string_view TermTierText(int tier) {
+    return kTierTexts.at(static_cast<std::size_t>(tier));
+}
 
 }  // namespace lumtar

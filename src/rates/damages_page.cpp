@@ -25,8 +25,9 @@ QStringList Explanation(bool benchmarkOption) {
     };
     if (benchmarkOption) {
         lines << QString()
-              << QStringLiteral("第四项“人民银行同期贷款基准利率“，指的是以中国人民银行同期贷款"
-                                "基准利率，分段累加计算方式")
+              << QStringLiteral(
+                     "第四项“人民银行同期贷款基准利率“，指的是以中国人民银行同期贷款"
+                     "基准利率，分段累加计算方式")
               << QStringLiteral("。")
               << QStringLiteral("用于计算逾期利息（按中国人民银行同期贷款利率计算）");
     }

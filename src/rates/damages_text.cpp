@@ -12,10 +12,14 @@ namespace {
 // A rate above this, in percent, is most likely a typing slip.
 double PlausibleLimit(DamagesRate rate) {
     switch (rate) {
-        case DamagesRate::Daily: return 1;
-        case DamagesRate::Monthly: return 10;
-        case DamagesRate::Yearly: return 100;
-        case DamagesRate::Benchmark: break;
+        case DamagesRate::Daily:
+            return 1;
+        case DamagesRate::Monthly:
+            return 10;
+        case DamagesRate::Yearly:
+            return 100;
+        case DamagesRate::Benchmark:
+            break;
     }
     throw std::invalid_argument("the benchmark option has no agreed rate");
 }
@@ -28,10 +32,9 @@ void AgreedRateLines(const DamagesInputs& in, double debt, const Period& length,
 
     const long long days = DayNumber(in.end) - DayNumber(in.start);
     const double damages = AgreedRateDamages(in.rate, debt, *percent, days, length);
-    const std::string overdue =
-        in.rate == DamagesRate::Daily
-            ? " 逾期： " + std::to_string(days) + "天  "
-            : PeriodLine("逾期", length);
+    const std::string overdue = in.rate == DamagesRate::Daily
+                                    ? " 逾期： " + std::to_string(days) + "天  "
+                                    : PeriodLine("逾期", length);
     out.lines = {
         " 金额(元):" + in.amountText,
         "",
@@ -67,10 +70,14 @@ void BenchmarkLines(const BenchmarkRates& rates, std::string_view latestRateLine
 
 std::string_view DamagesRateCaption(DamagesRate rate) {
     switch (rate) {
-        case DamagesRate::Daily: return "日利率";
-        case DamagesRate::Monthly: return "月利率";
-        case DamagesRate::Yearly: return "年利率";
-        case DamagesRate::Benchmark: return "人民银行同期贷款基准利率";
+        case DamagesRate::Daily:
+            return "日利率";
+        case DamagesRate::Monthly:
+            return "月利率";
+        case DamagesRate::Yearly:
+            return "年利率";
+        case DamagesRate::Benchmark:
+            return "人民银行同期贷款基准利率";
     }
     return {};
 }
@@ -90,7 +97,8 @@ double AgreedRateDamages(DamagesRate rate, double debt, double percent, long lon
             // A year counts 12 months or 360 days.
             return y * percent * 0.01 * debt + debt * (percent * m / 12 * 0.01) +
                    debt * (percent * d / 360 * 0.01);
-        case DamagesRate::Benchmark: break;
+        case DamagesRate::Benchmark:
+            break;
     }
     throw std::invalid_argument("the benchmark option has no agreed rate");
 }

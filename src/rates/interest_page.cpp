@@ -72,7 +72,8 @@ InterestPage::InterestPage(Shell& shell, QWidget* parent)
     Memo3 = MakeResultBox(panel, "Memo3", Explanation(), 2, 80, 609, 204);
     Memo3->setAccessibleDescription(QStringLiteral("迟延利息"));
 
-    connect(Button4, &QPushButton::clicked, this, [this] { Guarded(this, [this] { recompute(); }); });
+    connect(Button4, &QPushButton::clicked, this,
+            [this] { Guarded(this, [this] { recompute(); }); });
     connect(DateTimePickerstart, &QDateEdit::dateChanged, this,
             [this] { Guarded(this, [this] { DateTimePickerstartChange(); }); });
     connect(DateTimePickerend, &QDateEdit::dateChanged, this,

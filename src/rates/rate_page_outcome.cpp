@@ -4,7 +4,9 @@
 
 namespace lumtar {
 
-std::string IntervalText(const Period& length) { return "间隔： " + PeriodText(length); }
+std::string IntervalText(const Period& length) {
+    return "间隔： " + PeriodText(length);
+}
 
 std::string PeriodLine(std::string_view caption, const Period& length) {
     return " " + std::string(caption) + "： " + std::to_string(length.years) + "年  " +

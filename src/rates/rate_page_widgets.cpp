@@ -52,18 +52,23 @@ QDateEdit* MakeDatePicker(QWidget* parent, const char* name, const QString& labe
     return picker;
 }
 
-QPlainTextEdit* MakeResultBox(QWidget* parent, const char* name, const QStringList& lines,
-                              int left, int top, int width, int height) {
+QPlainTextEdit* MakeResultBox(QWidget* parent, const char* name, const QStringList& lines, int left,
+                              int top, int width, int height) {
     auto* box = Make<QPlainTextEdit>(parent, name, left, top, width, height);
     box->setReadOnly(true);
     box->setPlainText(lines.join(QLatin1Char('\n')));
     SetBaseColor(box, box->palette().color(QPalette::Button));
+    // Long lines wrap at the box's width, so it scrolls only vertically.
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setAccessibleName(QStringLiteral("计算结果"));
     return box;
 }
 
-CivilDate ToCivilDate(const QDate& date) { return {date.year(), date.month(), date.day()}; }
+CivilDate ToCivilDate(const QDate& date) {
+    return {date.year(), date.month(), date.day()};
+}
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

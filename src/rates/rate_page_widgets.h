@@ -27,8 +27,7 @@ struct RatePageControls {
 
 // Writes the outcome in order; a conversion error is raised last, as the
 // ConversionError that the standard error box reports.
-void ApplyOutcome(const RatePageOutcome& outcome, const RatePageControls& controls,
-                  QWidget* owner);
+void ApplyOutcome(const RatePageOutcome& outcome, const RatePageControls& controls, QWidget* owner);
 
 // A date picker with a calendar drop-down, showing today without running any
 // change handler. Its range is wide enough for any court case and small
@@ -37,8 +36,8 @@ QDateEdit* MakeDatePicker(QWidget* parent, const char* name, const QString& labe
                           int top, int width, int height);
 
 // A read-only result box on the button face, with its opening text.
-QPlainTextEdit* MakeResultBox(QWidget* parent, const char* name, const QStringList& lines,
-                              int left, int top, int width, int height);
+QPlainTextEdit* MakeResultBox(QWidget* parent, const char* name, const QStringList& lines, int left,
+                              int top, int width, int height);
 
 CivilDate ToCivilDate(const QDate& date);
 QString ToQString(std::string_view text);

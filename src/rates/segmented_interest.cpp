@@ -38,14 +38,13 @@ std::string EntryText(Piece piece, double percent, const CivilDate& from, const 
 double BankYearInterest(double amount, double percentPerYear, const Period& length,
                         int multiplier) {
     const double r = percentPerYear * 0.01;
-    const double perBankYear = r * length.years + r * kOneTwelfth * length.months +
-                               r * kOne360th * length.days;
+    const double perBankYear =
+        r * length.years + r * kOneTwelfth * length.months + r * kOne360th * length.days;
     return multiplier * amount * perBankYear;
 }
 
-SegmentedTotal SegmentedInterest(const BenchmarkRates& rates, double amount,
-                                 const CivilDate& start, const CivilDate& end, int tier,
-                                 int multiplier) {
+SegmentedTotal SegmentedInterest(const BenchmarkRates& rates, double amount, const CivilDate& start,
+                                 const CivilDate& end, int tier, int multiplier) {
     if (start < kFirstRateDate || end < start)
         throw std::invalid_argument("segmented interest needs a start from " +
                                     Yyyymmdd(kFirstRateDate) + " and not after the end");

@@ -23,21 +23,20 @@ TEST_P(RatePeriodOfTest, FindsTheRowInForce) {
     EXPECT_EQ(RatePeriodOf(rates, GetParam().day), GetParam().period);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Adjustments, RatePeriodOfTest,
-    testing::Values(PeriodCase{"DayBeforeFirst", 34, {1991, 4, 20}, 0},
-                    PeriodCase{"LongBeforeFirst", 34, {1900, 1, 1}, 0},
-                    PeriodCase{"FirstDay", 34, {1991, 4, 21}, 1},
-                    PeriodCase{"DayBeforeSecond", 34, {1993, 5, 14}, 1},
-                    PeriodCase{"SecondDay", 34, {1993, 5, 15}, 2},
-                    PeriodCase{"June2012", 34, {2012, 6, 8}, 33},
-                    PeriodCase{"DayBeforeLatest", 34, {2012, 7, 5}, 33},
-                    PeriodCase{"Latest", 34, {2012, 7, 6}, 34},
-                    PeriodCase{"FarFuture", 34, {9999, 12, 31}, 34},
-                    PeriodCase{"V13DayBeforeLatest", 32, {2011, 7, 6}, 31},
-                    PeriodCase{"V13Latest", 32, {2011, 7, 7}, 32},
-                    PeriodCase{"V13AfterItsTable", 32, {2012, 7, 6}, 32}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Adjustments, RatePeriodOfTest,
+                         testing::Values(PeriodCase{"DayBeforeFirst", 34, {1991, 4, 20}, 0},
+                                         PeriodCase{"LongBeforeFirst", 34, {1900, 1, 1}, 0},
+                                         PeriodCase{"FirstDay", 34, {1991, 4, 21}, 1},
+                                         PeriodCase{"DayBeforeSecond", 34, {1993, 5, 14}, 1},
+                                         PeriodCase{"SecondDay", 34, {1993, 5, 15}, 2},
+                                         PeriodCase{"June2012", 34, {2012, 6, 8}, 33},
+                                         PeriodCase{"DayBeforeLatest", 34, {2012, 7, 5}, 33},
+                                         PeriodCase{"Latest", 34, {2012, 7, 6}, 34},
+                                         PeriodCase{"FarFuture", 34, {9999, 12, 31}, 34},
+                                         PeriodCase{"V13DayBeforeLatest", 32, {2011, 7, 6}, 31},
+                                         PeriodCase{"V13Latest", 32, {2011, 7, 7}, 32},
+                                         PeriodCase{"V13AfterItsTable", 32, {2012, 7, 6}, 32}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BenchmarkRatesTest, HoldsTheBanksRates) {
     const BenchmarkRates rates(kAllRateRows);
@@ -48,10 +47,10 @@ TEST(BenchmarkRatesTest, HoldsTheBanksRates) {
     double largest = 0;
     double smallest = 100;
     for (const RateRow& row : rates.rows()) {
-        largest = std::max(largest, *std::max_element(row.percentPerYear.begin(),
-                                                      row.percentPerYear.end()));
-        smallest = std::min(smallest, *std::min_element(row.percentPerYear.begin(),
-                                                        row.percentPerYear.end()));
+        largest = std::max(largest,
+                           *std::max_element(row.percentPerYear.begin(), row.percentPerYear.end()));
+        smallest = std::min(
+            smallest, *std::min_element(row.percentPerYear.begin(), row.percentPerYear.end()));
     }
     EXPECT_DOUBLE_EQ(largest, rates.percentPerYear(5, 4));
     EXPECT_DOUBLE_EQ(largest, 15.30);
@@ -100,18 +99,15 @@ TEST_P(TermTierOfTest, IncludesTheUpperBound) {
 
 INSTANTIATE_TEST_SUITE_P(
     LoanTerms, TermTierOfTest,
-    testing::Values(TierCase{"Nothing", {0, 0, 0}, 0}, TierCase{"SixMonths", {0, 6, 0}, 0},
-                    TierCase{"SixMonthsOneDay", {0, 6, 1}, 1},
-                    TierCase{"SevenMonths", {0, 7, 0}, 1}, TierCase{"OneYear", {1, 0, 0}, 1},
-                    TierCase{"OneYearOneDay", {1, 0, 1}, 2},
-                    TierCase{"OneYearOneMonth", {1, 1, 0}, 2},
-                    TierCase{"AlmostThreeYears", {2, 11, 30}, 2},
-                    TierCase{"ThreeYears", {3, 0, 0}, 2},
-                    TierCase{"ThreeYearsOneDay", {3, 0, 1}, 3},
-                    TierCase{"AlmostFiveYears", {4, 11, 30}, 3},
-                    TierCase{"FiveYears", {5, 0, 0}, 3},
-                    TierCase{"FiveYearsOneMonth", {5, 1, 0}, 4},
-                    TierCase{"SixYears", {6, 0, 0}, 4}, TierCase{"Decades", {25, 3, 2}, 4}),
+    testing::Values(
+        TierCase{"Nothing", {0, 0, 0}, 0}, TierCase{"SixMonths", {0, 6, 0}, 0},
+        TierCase{"SixMonthsOneDay", {0, 6, 1}, 1}, TierCase{"SevenMonths", {0, 7, 0}, 1},
+        TierCase{"OneYear", {1, 0, 0}, 1}, TierCase{"OneYearOneDay", {1, 0, 1}, 2},
+        TierCase{"OneYearOneMonth", {1, 1, 0}, 2}, TierCase{"AlmostThreeYears", {2, 11, 30}, 2},
+        TierCase{"ThreeYears", {3, 0, 0}, 2}, TierCase{"ThreeYearsOneDay", {3, 0, 1}, 3},
+        TierCase{"AlmostFiveYears", {4, 11, 30}, 3}, TierCase{"FiveYears", {5, 0, 0}, 3},
+        TierCase{"FiveYearsOneMonth", {5, 1, 0}, 4}, TierCase{"SixYears", {6, 0, 0}, 4},
+        TierCase{"Decades", {25, 3, 2}, 4}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TermTierOfTest, ReversedPeriodHasNoTier) {
