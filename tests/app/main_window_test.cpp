@@ -7,7 +7,9 @@
 #include <QTabWidget>
 #include <QTextEdit>
 
+#include "app/guard.h"
 #include "app/measures_page.h"
+#include "amounts/number_text.h"
 #include "support/test_support.h"
 
 using namespace lumtar;
@@ -123,6 +125,28 @@ private slots:
             QVERIFY2(text.contains(QString::fromUtf8(chapter)), chapter);
         QVERIFY(text.contains(QStringLiteral("\u3000\u3000第五十六条")));
         QVERIFY(text.contains(QStringLiteral("2007年4月1日起施行")));
+    }
+
+    void calculatorIconReportsNothingWithoutACalculator() {
+        MainWindowFixture f;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QByteArray("/nonexistent"));
+        f.form->Image4Click();
+        qputenv("PATH", path);
+        QVERIFY(f.boxes.boxes.empty());
+        QCOMPARE(f.find<QLabel>("Image4")->toolTip(), QStringLiteral("打开计算器"));
+    }
+
+    void escapingErrorGoesToTheStandardErrorBox() {
+        MainWindowFixture f;
+        Guarded(f.form.get(), [] { StrToFloat("abc"); });
+        QCOMPARE(f.boxes.boxes.size(), std::size_t{1});
+        QCOMPARE(f.boxes.boxes[0].kind, BoxKind::Error);
+        QCOMPARE(f.boxes.boxes[0].title, QStringLiteral("Lumtar"));
+        QCOMPARE(f.boxes.boxes[0].text, QStringLiteral("'abc' is not a valid floating point value"));
+        // The window carries on: the next keystroke is handled as usual.
+        f.typeAmount(QStringLiteral("5"));
+        QCOMPARE(f.find<QLabel>("Label24")->text(), QStringLiteral("五元"));
     }
 
     void screenshot() {
