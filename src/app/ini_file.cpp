@@ -57,6 +57,15 @@ bool IniFile::readBool(const QString& section, const QString& key, bool fallback
     return number ? *number != 0 : fallback;
 }
 
+QList<QPair<QString, QString>> IniFile::readSection(const QString& section) const {
+    QList<QPair<QString, QString>> entries;
+    const auto content = ReadWhole(path_);
+    if (!content) return entries;
+    for (const auto& [key, value] : IniSectionEntries(*content, ToGbk(section)))
+        entries.append({FromGbk(key), FromGbk(value)});
+    return entries;
+}
+
 void IniFile::writeInteger(const QString& section, const QString& key, int value) const {
     const std::string before = ReadWhole(path_).value_or(std::string());
     const std::string after =

@@ -3,6 +3,8 @@
 // time. It keeps no copy: every read sees the file as it is on disk, and every
 // write reaches the disk before it returns.
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <stdexcept>
 
@@ -24,6 +26,9 @@ public:
     QString readString(const QString& section, const QString& key, const QString& fallback) const;
     int readInteger(const QString& section, const QString& key, int fallback) const;
     bool readBool(const QString& section, const QString& key, bool fallback) const;
+    // Every key and value of section in one read, in file order; empty when
+    // the file or the section is missing.
+    QList<QPair<QString, QString>> readSection(const QString& section) const;
 
     // Replaces or adds one line; the file is rewritten through a temporary
     // file beside it and a rename, so it is never left half written.

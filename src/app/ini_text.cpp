@@ -104,6 +104,23 @@ std::optional<std::string> IniFindValue(std::string_view file, std::string_view 
     return std::nullopt;
 }
 
+std::vector<std::pair<std::string, std::string>> IniSectionEntries(std::string_view file,
+                                                                   std::string_view section) {
+    section = Trim(section);
+    std::vector<std::pair<std::string, std::string>> entries;
+    bool inSection = false;
+    for (const Line& l : SplitLines(file)) {
+        const std::string_view line = file.substr(l.begin, l.end - l.begin);
+        if (auto name = SectionName(line)) {
+            inSection = NamesEqual(*name, section);
+            continue;
+        }
+        if (!inSection) continue;
+        if (auto kv = ParseKeyLine(line)) entries.emplace_back(kv->key, kv->value);
+    }
+    return entries;
+}
+
 std::string IniSetValue(std::string_view file, std::string_view section, std::string_view key,
                         std::string_view value) {
     section = Trim(section);

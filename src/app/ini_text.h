@@ -7,12 +7,19 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace lumtar {
 
 // The value of key in section, or nothing when the section or key is missing.
 std::optional<std::string> IniFindValue(std::string_view file, std::string_view section,
                                         std::string_view key);
+
+// Every key line of section, in file order, as trimmed key and value pairs;
+// a section that appears twice contributes both parts, as IniFindValue sees them.
+std::vector<std::pair<std::string, std::string>> IniSectionEntries(std::string_view file,
+                                                                   std::string_view section);
 
 // The file with key's line in section replaced, or the line (and the section)
 // added; every other byte stays as it was.
