@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "app/ini_text.h"
+
 namespace lumtar {
 namespace {
 
@@ -79,6 +81,20 @@ INSTANTIATE_TEST_SUITE_P(
         ListedCase{"KeyBeyondAnyInt", {{"num", "2147483647"}, {"99999999999", "a"}}, {}},
         ListedCase{"EmptyValueKept", {{"num", "1"}, {"1", ""}}, {""}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ListedDatesTest, ReadsASectionOfTheSettingsFile) {
+    // A GBK comment, CRLF lines, blanks around keys and values, the section
+    // name in another case and split in two parts, a key past "num".
+    const std::string file =
+        "; \xB9\xFA\xC7\xEC\xBD\xDA\r\n[Holiday]\r\nnum = 3\r\n1=20121001\r\n"
+        "[notholiday]\r\nnum=1\r\n1=20120929\r\n"
+        "[holiday]\r\n2= 20121002 \r\n3=20121003\r\n4=20121004\r\n";
+    EXPECT_EQ(ListedDates(IniSectionEntries(file, "holiday")),
+              (std::vector<std::string>{"20121001", "20121002", "20121003"}));
+    EXPECT_EQ(ListedDates(IniSectionEntries(file, "notholiday")),
+              (std::vector<std::string>{"20120929"}));
+    EXPECT_TRUE(ListedDates(IniSectionEntries(file, "ad")).empty());
+}
 
 struct CountCase {
     const char* name;
