@@ -68,8 +68,8 @@ CountResult CountDeadline(const CivilDate& start, std::string_view dayCountText,
 
 struct Interval {
     bool endBeforeStart = false;
-    std::string label;           // the period, or the refusal text
-    long long dayCount = 0;      // end day number minus start day number
+    std::string label;       // the period, or the refusal text
+    long long dayCount = 0;  // end day number minus start day number
 };
 
 // From the start date to a picked end date; an end before the start is refused.
