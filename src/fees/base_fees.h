@@ -9,6 +9,13 @@
 
 namespace lumtar {
 
+// The ranges the Measures allow; only a confirm in the settings window checks
+// them, a value put in the file by other means is used as it stands.
+inline constexpr int kDivorceBaseFeeMin = 50;
+inline constexpr int kDivorceBaseFeeMax = 300;
+inline constexpr int kPersonalityBaseFeeMin = 100;
+inline constexpr int kPersonalityBaseFeeMax = 500;
+
 struct BaseFees {
     int divorce = 50;       // key "lihun"
     int personality = 100;  // key "renge"
