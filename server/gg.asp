@@ -3,8 +3,8 @@
 <meta http-equiv="Content-Type" content="text/html; charset=utf-8">
 <title>Orvane法律软件公告</title>
 </head>
-<body style="margin:0">
-<table width="100%" height="57" cellspacing="0" cellpadding="3" bgcolor="#1d4e89">
+<body bgcolor="#1d4e89" style="margin:0">
+<table width="100%" cellspacing="0" cellpadding="4" bgcolor="#1d4e89">
 <tr>
 <td width="130" align="center" valign="middle" bgcolor="#163d6c">
 <span style="font-size:17px; font-weight:bold; color:#ffffff">Orvane</span><br>

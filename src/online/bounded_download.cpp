@@ -28,7 +28,9 @@ BoundedDownload::BoundedDownload(QNetworkAccessManager& network, const QUrl& url
     deadline_.start(limits.totalTimeoutMs);
 }
 
-BoundedDownload::~BoundedDownload() { cancel(); }
+BoundedDownload::~BoundedDownload() {
+    cancel();
+}
 
 void BoundedDownload::cancel() {
     done_ = true;

@@ -52,12 +52,12 @@ NoticePane::NoticePane(QNetworkAccessManager& network, QTextBrowser* view, QObje
     // Our own document, whose parent is this object, so that its resources are
     // asked of loadResource() here rather than of the browser's file loader.
     document_->setDefaultFont(view_->font());
+    document_->setDocumentMargin(0);  // the page fills the strip edge to edge
     view_->setDocument(document_);
     view_->setOpenLinks(false);
     view_->setOpenExternalLinks(false);
-    connect(view_, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
-        Guarded(view_->window(), [&] { onAnchorClicked(link); });
-    });
+    connect(view_, &QTextBrowser::anchorClicked, this,
+            [this](const QUrl& link) { Guarded(view_->window(), [&] { onAnchorClicked(link); }); });
 }
 
 void NoticePane::navigate(const QUrl& url) {
@@ -122,21 +122,22 @@ QVariant NoticePane::loadResource(int type, const QUrl& name) {
 void NoticePane::fetchImage(const QUrl& name, const QUrl& address) {
     auto* image = new BoundedDownload(network_, address, limits_, this);
     const QUrl page = current_;
-    connect(image, &BoundedDownload::succeeded, this, [this, image, name, page](const QByteArray& bytes) {
-        image->deleteLater();
-        if (page != current_) return;
-        QBuffer buffer;
-        buffer.setData(bytes);
-        QImageReader reader(&buffer);
-        // A small file can still unpack to a huge picture; a notice strip
-        // needs nothing near this size.
-        const QSize size = reader.size();
-        if (!size.isValid() || size.width() > 4096 || size.height() > 4096) return;
-        const QImage picture = reader.read();
-        if (picture.isNull()) return;
-        document_->addResource(QTextDocument::ImageResource, name, picture);
-        document_->markContentsDirty(0, document_->characterCount());
-    });
+    connect(image, &BoundedDownload::succeeded, this,
+            [this, image, name, page](const QByteArray& bytes) {
+                image->deleteLater();
+                if (page != current_) return;
+                QBuffer buffer;
+                buffer.setData(bytes);
+                QImageReader reader(&buffer);
+                // A small file can still unpack to a huge picture; a notice strip
+                // needs nothing near this size.
+                const QSize size = reader.size();
+                if (!size.isValid() || size.width() > 4096 || size.height() > 4096) return;
+                const QImage picture = reader.read();
+                if (picture.isNull()) return;
+                document_->addResource(QTextDocument::ImageResource, name, picture);
+                document_->markContentsDirty(0, document_->characterCount());
+            });
     connect(image, &BoundedDownload::failed, image, &QObject::deleteLater);
 }
 

@@ -23,7 +23,9 @@ std::string_view TrimAsciiBlanks(std::string_view text) {
 
 }  // namespace
 
-int NextLinkNumber(int k, int total) { return k >= total ? 1 : k + 1; }
+int NextLinkNumber(int k, int total) {
+    return k >= total ? 1 : k + 1;
+}
 
 std::string LinkTarget(std::string_view hostAndPath) {
     if (StartsWithNoCase(hostAndPath, "http://") || StartsWithNoCase(hostAndPath, "https://"))

@@ -22,9 +22,9 @@ const QString kDefaultLinkName = QStringLiteral("Orvane法律软件");
 
 // A tooltip that Qt would take for rich text is shown as the plain text it is.
 QString PlainToolTip(const QString& text) {
-    return Qt::mightBeRichText(text) ? QStringLiteral("<qt>") + text.toHtmlEscaped() +
-                                           QStringLiteral("</qt>")
-                                     : text;
+    return Qt::mightBeRichText(text)
+               ? QStringLiteral("<qt>") + text.toHtmlEscaped() + QStringLiteral("</qt>")
+               : text;
 }
 
 }  // namespace
@@ -134,7 +134,8 @@ void OnlineServices::shutdown() {
 QAbstractButton* OnlineServices::statusButton() {
     // The interest page creates the button; it may come after us.
     if (!statusButton_ && shell_.mainWindow)
-        statusButton_ = shell_.mainWindow->findChild<QAbstractButton*>(QStringLiteral("SpeedButton9"));
+        statusButton_ =
+            shell_.mainWindow->findChild<QAbstractButton*>(QStringLiteral("SpeedButton9"));
     return statusButton_;
 }
 
@@ -152,7 +153,9 @@ void OnlineServices::showNotice() {
     if (QAbstractButton* button = statusButton()) button->setEnabled(true);
 }
 
-void OnlineServices::reopenSiteSettings() { shell_.siteSettings = shell_.files.siteSettings(); }
+void OnlineServices::reopenSiteSettings() {
+    shell_.siteSettings = shell_.files.siteSettings();
+}
 
 // ---- notice pane ----
 
@@ -168,7 +171,9 @@ void OnlineServices::WebBrowser1NavigateError() {
     emit noticeFinished(false);
 }
 
-void OnlineServices::Image3Click() { QDesktopServices::openUrl(QUrl(homePage())); }
+void OnlineServices::Image3Click() {
+    QDesktopServices::openUrl(QUrl(homePage()));
+}
 
 // ---- rotating link ----
 
@@ -180,11 +185,14 @@ void OnlineServices::Timer1Timer() {
     const QString http = site.readString(section, QStringLiteral("http"), siteHost());
     controls_.Labelhttp->setText(QString::fromStdString(LinkTarget(http.toStdString())));
     controls_.Label32->setText(site.readString(section, QStringLiteral("name"), kDefaultLinkName));
-    controls_.Label32->setToolTip(PlainToolTip(site.readString(section, QStringLiteral("about"), {})));
+    controls_.Label32->setToolTip(
+        PlainToolTip(site.readString(section, QStringLiteral("about"), {})));
     linkCounter_ = NextLinkNumber(linkCounter_, total);
 }
 
-void OnlineServices::Label32MouseEnter() { controls_.Timer1->stop(); }
+void OnlineServices::Label32MouseEnter() {
+    controls_.Timer1->stop();
+}
 
 void OnlineServices::Label32MouseLeave() {
     if (closed_) return;

@@ -27,13 +27,13 @@ class UpdateCheck;
 
 // The main-window controls the online services drive.
 struct OnlineControls {
-    QWidget* Panel11;            // banner panel over the notice pane
-    QTextBrowser* WebBrowser1;   // notice pane
+    QWidget* Panel11;               // banner panel over the notice pane
+    QTextBrowser* WebBrowser1;      // notice pane
     QAbstractButton* SpeedButton9;  // hidden status button on the interest page
-    ClickLabel* Image3;          // banner picture
-    ClickLabel* Label32;         // rotating link
-    QLabel* Labelhttp;           // the link's target
-    QTimer* Timer1;              // 5000 ms rotation
+    ClickLabel* Image3;             // banner picture
+    ClickLabel* Label32;            // rotating link
+    QLabel* Labelhttp;              // the link's target
+    QTimer* Timer1;                 // 5000 ms rotation
 };
 
 class OnlineServices : public QObject {

@@ -79,13 +79,15 @@ void UpdateCheck::onCheckFile(const QByteArray& body) {
 
 void UpdateCheck::onSettingsFile(const QByteArray& body) {
     download_->deleteLater();
-    const bool usable = LooksLikeSettingsText(std::string_view(body.constData(),
-                                                               static_cast<std::size_t>(body.size())));
+    const bool usable = LooksLikeSettingsText(
+        std::string_view(body.constData(), static_cast<std::size_t>(body.size())));
     const bool replaced = usable && ReplaceFile(files_.siteSettingsPath(), body);
     emit settingsFetched(replaced);
     finish();
 }
 
-void UpdateCheck::finish() { emit finished(); }
+void UpdateCheck::finish() {
+    emit finished();
+}
 
 }  // namespace lumtar

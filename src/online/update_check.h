@@ -29,11 +29,11 @@ public:
     void start();
 
 signals:
-    void unreachable();          // the check file could not be had
-    void switchedOff();          // the check file says the features are off
-    void switchedOn();           // the features are on: show the notice page
+    void unreachable();                   // the check file could not be had
+    void switchedOff();                   // the check file says the features are off
+    void switchedOn();                    // the features are on: show the notice page
     void settingsFetched(bool replaced);  // after an attempt at the site settings file
-    void finished();             // always last, exactly once
+    void finished();                      // always last, exactly once
 
 private:
     void onCheckFile(const QByteArray& body);

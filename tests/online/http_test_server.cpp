@@ -9,11 +9,16 @@ namespace {
 
 QByteArray ReasonOf(int status) {
     switch (status) {
-        case 200: return "OK";
-        case 302: return "Found";
-        case 404: return "Not Found";
-        case 500: return "Internal Server Error";
-        default: return "Status";
+        case 200:
+            return "OK";
+        case 302:
+            return "Found";
+        case 404:
+            return "Not Found";
+        case 500:
+            return "Internal Server Error";
+        default:
+            return "Status";
     }
 }
 
@@ -34,7 +39,9 @@ QString HttpTestServer::url() const {
     return QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort());
 }
 
-void HttpTestServer::answer(const QByteArray& path, Answer how) { answers_.insert(path, how); }
+void HttpTestServer::answer(const QByteArray& path, Answer how) {
+    answers_.insert(path, how);
+}
 
 void HttpTestServer::serve(QTcpSocket* socket) {
     connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
@@ -53,12 +60,14 @@ void HttpTestServer::serve(QTcpSocket* socket) {
 
 void HttpTestServer::respond(QTcpSocket* socket, const QByteArray& path) {
     const auto found = answers_.constFind(path);
-    const Answer how = found != answers_.constEnd() ? *found : Answer{.status = 404, .body = "missing"};
+    const Answer how =
+        found != answers_.constEnd() ? *found : Answer{.status = 404, .body = "missing"};
     switch (how.kind) {
         case Answer::Kind::Silent:
             return;
         case Answer::Kind::Trickle: {
-            socket->write(StatusLine(200) + "Content-Type: text/plain\r\n"
+            socket->write(StatusLine(200) +
+                          "Content-Type: text/plain\r\n"
                           "Content-Length: 100000\r\n\r\n");
             auto* drip = new QTimer(socket);
             connect(drip, &QTimer::timeout, socket, [socket] { socket->write("["); });
@@ -66,8 +75,7 @@ void HttpTestServer::respond(QTcpSocket* socket, const QByteArray& path) {
             return;
         }
         case Answer::Kind::RedirectLoop:
-            socket->write(StatusLine(302) + "Location: " + path +
-                          "\r\nContent-Length: 0\r\n\r\n");
+            socket->write(StatusLine(302) + "Location: " + path + "\r\nContent-Length: 0\r\n\r\n");
             return;  // keep-alive: the client asks again on this connection or another
         case Answer::Kind::Undeclared:
             socket->write(StatusLine(how.status) + "Content-Type: " + how.contentType +

@@ -34,7 +34,9 @@ public:
     QString url() const;
     // Answers path (e.g. "/chk.rar") this way from now on; unknown paths get 404.
     void answer(const QByteArray& path, Answer how);
-    void answer(const QByteArray& path, const QByteArray& body) { answer(path, Answer{.body = body}); }
+    void answer(const QByteArray& path, const QByteArray& body) {
+        answer(path, Answer{.body = body});
+    }
     // Stops listening: the port then refuses connections, as a server that is down.
     void shutDown() { server_.close(); }
 

@@ -22,7 +22,9 @@ namespace {
 
 const QString kHome = QStringLiteral("http://127.0.0.1:9");
 
-QByteArray Gbk(const QString& text) { return QStringEncoder("GBK").encode(text); }
+QByteArray Gbk(const QString& text) {
+    return QStringEncoder("GBK").encode(text);
+}
 
 QByteArray Png(QSize size) {
     QImage image(size, QImage::Format_RGB32);
@@ -123,8 +125,9 @@ void NoticeLinkTest::totalBelowOneShowsTheFirstSection() {
 void NoticeLinkTest::loweredTotalShowsThatSectionThenWraps() {
     OnlineWindow w(kHome);
     const QString path = w.files().siteSettingsPath();
-    WriteGbkFile(path, "[ad]\ntotal=3\n[1]\nhttp=a.cn\nname=甲\n[2]\nhttp=b.cn\nname=乙\n"
-                       "[3]\nhttp=c.cn\nname=丙\nabout=三\n");
+    WriteGbkFile(path,
+                 "[ad]\ntotal=3\n[1]\nhttp=a.cn\nname=甲\n[2]\nhttp=b.cn\nname=乙\n"
+                 "[3]\nhttp=c.cn\nname=丙\nabout=三\n");
     QCOMPARE(tick(w).name, QStringLiteral("甲"));
     QCOMPARE(tick(w).name, QStringLiteral("乙"));
     QCOMPARE(w.online->linkCounter(), 3);
@@ -166,7 +169,7 @@ void NoticeLinkTest::hoverHoldsTheLinkStill() {
     QTest::qWait(50);
     emit label->mouseLeft();
     QVERIFY(timer->isActive());
-    QVERIFY(timer->remainingTime() > 4900);  // a full interval before the next change
+    QVERIFY(timer->remainingTime() > 4900);      // a full interval before the next change
     QCOMPARE(w.online->linkCounter(), counter);  // a pause skips nothing
 }
 
@@ -187,8 +190,10 @@ void NoticeLinkTest::noticePageLoadsWithoutScrollBars() {
     HttpTestServer server;
     server.answer("/chk.rar", "[a1]\nchk=1\n[ad]\nnum=0\n");
     QByteArray longPage = "<html><body>";
-    for (int i = 0; i < 200; ++i) longPage += "<p>Line " + QByteArray::number(i) + " of the notice</p>";
-    server.answer("/gg.asp", Answer{.body = longPage + "</body></html>", .contentType = "text/html"});
+    for (int i = 0; i < 200; ++i)
+        longPage += "<p>Line " + QByteArray::number(i) + " of the notice</p>";
+    server.answer("/gg.asp",
+                  Answer{.body = longPage + "</body></html>", .contentType = "text/html"});
     OnlineWindow w(server.url());
     QSignalSpy notice(w.online, &OnlineServices::noticeFinished);
 
@@ -222,7 +227,8 @@ void NoticeLinkTest::failedNoticePageShowsOurErrorPage() {
 void NoticeLinkTest::noticeLinksOpenInTheBrowser() {
     HttpTestServer server;
     server.answer("/chk.rar", "[a1]\nchk=1\n[ad]\nnum=0\n");
-    server.answer("/gg.asp", Answer{.body = "<a href=\"/news.html\">news</a>", .contentType = "text/html"});
+    server.answer("/gg.asp",
+                  Answer{.body = "<a href=\"/news.html\">news</a>", .contentType = "text/html"});
     OnlineWindow w(server.url());
     QSignalSpy notice(w.online, &OnlineServices::noticeFinished);
     QVERIFY(w.check());
@@ -233,8 +239,8 @@ void NoticeLinkTest::noticeLinksOpenInTheBrowser() {
     emit w.pane()->anchorClicked(QUrl("https://elsewhere.cn/a"));
     emit w.pane()->anchorClicked(QUrl("file:///etc/passwd"));
     emit w.pane()->anchorClicked(QUrl("mailto:x@y.cn"));
-    QCOMPARE(catcher.opened, (QList<QUrl>{QUrl(server.url() + "/news.html"),
-                                          QUrl("https://elsewhere.cn/a")}));
+    QCOMPARE(catcher.opened,
+             (QList<QUrl>{QUrl(server.url() + "/news.html"), QUrl("https://elsewhere.cn/a")}));
     QCOMPARE(w.pane()->toPlainText(), QStringLiteral("news"));  // the pane itself stays
 }
 
@@ -255,10 +261,12 @@ void NoticeLinkTest::noticeImagesComeFromTheWebOnly() {
     QVERIFY(notice.wait(3000));
 
     QTextDocument* page = w.pane()->document();
-    QTRY_COMPARE(page->resource(QTextDocument::ImageResource, QUrl("logo.png")).value<QImage>().size(),
-                 QSize(30, 20));
+    QTRY_COMPARE(
+        page->resource(QTextDocument::ImageResource, QUrl("logo.png")).value<QImage>().size(),
+        QSize(30, 20));
     QTest::qWait(100);
-    QVERIFY(page->resource(QTextDocument::ImageResource, QUrl("/huge.png")).value<QImage>().isNull());
+    QVERIFY(
+        page->resource(QTextDocument::ImageResource, QUrl("/huge.png")).value<QImage>().isNull());
     QVERIFY(page->resource(QTextDocument::ImageResource, QUrl::fromLocalFile(localPicture))
                 .value<QImage>()
                 .isNull());
@@ -274,7 +282,8 @@ void NoticeLinkTest::noticeDecoding_data() {
         << "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\">" + Gbk(text);
     QTest::newRow("utf-8 naming nothing") << QByteArray() << text.toUtf8();
     QTest::newRow("gbk naming nothing") << QByteArray() << Gbk(text);
-    QTest::newRow("unknown charset") << QByteArray("text/html; charset=x-nonsense") << text.toUtf8();
+    QTest::newRow("unknown charset")
+        << QByteArray("text/html; charset=x-nonsense") << text.toUtf8();
 }
 
 void NoticeLinkTest::noticeDecoding() {
@@ -289,7 +298,8 @@ void NoticeLinkTest::makersSiteAgainstTheProgram() {
     HttpTestServer server;
     server.answer("/chk.rar", ServerFile("chk.rar"));
     server.answer("/qvd/set.rar", ServerFile("qvd/set.rar"));
-    server.answer("/gg.asp", Answer{.body = ServerFile("gg.asp"), .contentType = "application/octet-stream"});
+    server.answer("/gg.asp",
+                  Answer{.body = ServerFile("gg.asp"), .contentType = "application/octet-stream"});
     OnlineWindow w(server.url());
     QSignalSpy notice(w.online, &OnlineServices::noticeFinished);
     QSignalSpy finished(w.online, &OnlineServices::checkFinished);

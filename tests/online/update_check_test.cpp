@@ -32,7 +32,8 @@ QByteArray CheckFile(const char* chk, const char* num) {
 
 QByteArray Padded(const QByteArray& ini, qsizetype size) {
     QByteArray body = ini;
-    while (body.size() < size) body += ";" + QByteArray(qMin<qsizetype>(78, size - body.size()), 'x') + "\n";
+    while (body.size() < size)
+        body += ";" + QByteArray(qMin<qsizetype>(78, size - body.size()), 'x') + "\n";
     return body.left(size);
 }
 
@@ -70,29 +71,44 @@ void UpdateCheckTest::answersOfTheCheckFile_data() {
     QTest::addColumn<bool>("downloads");
 
     const auto ok = [](const QByteArray& body) { return Answer{.body = body}; };
-    QTest::newRow("on, same version") << ok(CheckFile("1", "7")) << true << true << QString() << false;
-    QTest::newRow("on, server newer") << ok(CheckFile("1", "8")) << true << true << QString() << true;
-    QTest::newRow("on, server lower") << ok(CheckFile("1", "2")) << true << true << QString() << true;
-    QTest::newRow("on, any nonzero") << ok(CheckFile("5", "7")) << true << true << QString() << false;
-    QTest::newRow("on, no local file, no server num") << ok(CheckFile("1", nullptr)) << false << true << QString() << true;
-    QTest::newRow("on, no local file, server num 0") << ok(CheckFile("1", "0")) << false << true << QString() << false;
-    QTest::newRow("off, versions differ") << ok(CheckFile("0", "8")) << true << false << kSwitchedOffHint << false;
-    QTest::newRow("off, chk missing") << ok(CheckFile(nullptr, "8")) << true << false << kSwitchedOffHint << false;
-    QTest::newRow("off, chk not a number") << ok(CheckFile("abc", "8")) << true << false << kSwitchedOffHint << false;
+    QTest::newRow("on, same version")
+        << ok(CheckFile("1", "7")) << true << true << QString() << false;
+    QTest::newRow("on, server newer")
+        << ok(CheckFile("1", "8")) << true << true << QString() << true;
+    QTest::newRow("on, server lower")
+        << ok(CheckFile("1", "2")) << true << true << QString() << true;
+    QTest::newRow("on, any nonzero")
+        << ok(CheckFile("5", "7")) << true << true << QString() << false;
+    QTest::newRow("on, no local file, no server num")
+        << ok(CheckFile("1", nullptr)) << false << true << QString() << true;
+    QTest::newRow("on, no local file, server num 0")
+        << ok(CheckFile("1", "0")) << false << true << QString() << false;
+    QTest::newRow("off, versions differ")
+        << ok(CheckFile("0", "8")) << true << false << kSwitchedOffHint << false;
+    QTest::newRow("off, chk missing")
+        << ok(CheckFile(nullptr, "8")) << true << false << kSwitchedOffHint << false;
+    QTest::newRow("off, chk not a number")
+        << ok(CheckFile("abc", "8")) << true << false << kSwitchedOffHint << false;
     QTest::newRow("HTML instead of INI")
-        << Answer{.body = "<html><body>[a1] chk=1</body></html>", .contentType = "text/html"} << true
-        << false << kSwitchedOffHint << false;
+        << Answer{.body = "<html><body>[a1] chk=1</body></html>", .contentType = "text/html"}
+        << true << false << kSwitchedOffHint << false;
     QTest::newRow("binary") << ok(QByteArray("\x00\xff[a1]\x00chk=1\x00", 14)) << true << false
                             << kSwitchedOffHint << false;
-    QTest::newRow("404") << Answer{.status = 404, .body = CheckFile("1", "8")} << true << false << kOfflineHint << false;
-    QTest::newRow("500") << Answer{.status = 500, .body = CheckFile("1", "8")} << true << false << kOfflineHint << false;
-    QTest::newRow("redirect loop") << Answer{.kind = Answer::Kind::RedirectLoop} << true << false << kOfflineHint << false;
-    QTest::newRow("10 MB declared") << ok(Padded(CheckFile("1", "8"), 10'000'000)) << true << false << kOfflineHint << false;
+    QTest::newRow("404") << Answer{.status = 404, .body = CheckFile("1", "8")} << true << false
+                         << kOfflineHint << false;
+    QTest::newRow("500") << Answer{.status = 500, .body = CheckFile("1", "8")} << true << false
+                         << kOfflineHint << false;
+    QTest::newRow("redirect loop")
+        << Answer{.kind = Answer::Kind::RedirectLoop} << true << false << kOfflineHint << false;
+    QTest::newRow("10 MB declared")
+        << ok(Padded(CheckFile("1", "8"), 10'000'000)) << true << false << kOfflineHint << false;
     QTest::newRow("10 MB undeclared")
         << Answer{.kind = Answer::Kind::Undeclared, .body = Padded(CheckFile("1", "8"), 10'000'000)}
         << true << false << kOfflineHint << false;
-    QTest::newRow("slow trickle") << Answer{.kind = Answer::Kind::Trickle} << true << false << kOfflineHint << false;
-    QTest::newRow("never answers") << Answer{.kind = Answer::Kind::Silent} << true << false << kOfflineHint << false;
+    QTest::newRow("slow trickle") << Answer{.kind = Answer::Kind::Trickle} << true << false
+                                  << kOfflineHint << false;
+    QTest::newRow("never answers")
+        << Answer{.kind = Answer::Kind::Silent} << true << false << kOfflineHint << false;
 }
 
 void UpdateCheckTest::answersOfTheCheckFile() {
@@ -123,11 +139,15 @@ void UpdateCheckTest::answersOfTheCheckFile() {
 
     // The check file is replaced by exactly what came, or left alone.
     const bool fetched = hint != kOfflineHint;
-    QCOMPARE(OnlineWindow::contentOf(w.files().checkFilePath()), fetched ? answer.body : kOldCheckFile);
+    QCOMPARE(OnlineWindow::contentOf(w.files().checkFilePath()),
+             fetched ? answer.body : kOldCheckFile);
     const QByteArray before = localFile ? kOldSettings : QByteArray("<missing>");
-    QCOMPARE(OnlineWindow::contentOf(w.files().siteSettingsPath()), downloads ? kNewSettings : before);
+    QCOMPARE(OnlineWindow::contentOf(w.files().siteSettingsPath()),
+             downloads ? kNewSettings : before);
     // Every reader now sees the file on disk.
-    QCOMPARE(w.form->shell().siteSettings.readInteger("ad", "num", 0), downloads ? 8 : localFile ? 7 : 0);
+    QCOMPARE(w.form->shell().siteSettings.readInteger("ad", "num", 0), downloads   ? 8
+                                                                       : localFile ? 7
+                                                                                   : 0);
     QVERIFY(w.boxes.boxes.empty());
 }
 
@@ -277,7 +297,8 @@ void UpdateCheckTest::closingAbandonsARunningCheck() {
 void UpdateCheckTest::laterFailureBringsTheBannerBack() {
     HttpTestServer server;
     server.answer("/chk.rar", CheckFile("1", "0"));
-    server.answer("/gg.asp", Answer{.body = "<p>Notice of the day</p>", .contentType = "text/html"});
+    server.answer("/gg.asp",
+                  Answer{.body = "<p>Notice of the day</p>", .contentType = "text/html"});
     OnlineWindow w(server.url());
 
     QVERIFY(w.check());
