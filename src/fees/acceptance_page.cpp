@@ -173,7 +173,7 @@ void AcceptanceFeePage::Button1Click() {
 }
 
 void AcceptanceFeePage::writeFees(double amount, const BaseFees& baseFees) {
-    const bool halved = !RBall->isChecked() && RBhalf->isChecked();
+    const bool halved = RBhalf->isChecked();
     const AcceptanceFees fees =
         ComputeAcceptanceFees(amount, baseFees.divorce, baseFees.personality, halved);
     shell_.keptFees = {fees.property, fees.divorce, fees.personality};
