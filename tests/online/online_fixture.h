@@ -34,8 +34,8 @@ public slots:
 
 inline DownloadLimits QuickLimits() {
     DownloadLimits limits;
-    limits.idleTimeoutMs = 400;
-    limits.totalTimeoutMs = 1500;
+    limits.idleTimeoutMs = 1000;
+    limits.totalTimeoutMs = 2500;
     return limits;
 }
 

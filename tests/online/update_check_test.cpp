@@ -92,8 +92,10 @@ void UpdateCheckTest::answersOfTheCheckFile_data() {
     QTest::newRow("HTML instead of INI")
         << Answer{.body = "<html><body>[a1] chk=1</body></html>", .contentType = "text/html"}
         << true << false << kSwitchedOffHint << false;
-    QTest::newRow("binary") << ok(QByteArray("\x00\xff[a1]\x00chk=1\x00", 14)) << true << false
-                            << kSwitchedOffHint << false;
+    QTest::newRow("binary") << ok(QByteArray("\x00\xff[a1]\x00"
+                                             "chk=1\x00",
+                                             13))
+                            << true << false << kSwitchedOffHint << false;
     QTest::newRow("404") << Answer{.status = 404, .body = CheckFile("1", "8")} << true << false
                          << kOfflineHint << false;
     QTest::newRow("500") << Answer{.status = 500, .body = CheckFile("1", "8")} << true << false
@@ -226,7 +228,7 @@ void UpdateCheckTest::silentServerEndsByTimeoutWithoutBlocking() {
     QElapsedTimer clock;
     clock.start();
     w.online->startCheck();
-    QVERIFY2(clock.elapsed() < 200, "starting a check must not wait for the server");
+    QVERIFY2(clock.elapsed() < 500, "starting a check must not wait for the server");
 
     // The window goes on handling events while the server says nothing.
     int ticks = 0;
@@ -235,7 +237,7 @@ void UpdateCheckTest::silentServerEndsByTimeoutWithoutBlocking() {
     heartbeat.start(20);
     QVERIFY(finished.wait(5000));
     QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
-    QVERIFY(clock.elapsed() < 3000);
+    QVERIFY(clock.elapsed() < 4000);
     QVERIFY(w.bannerShown());
     QCOMPARE(w.statusButton()->toolTip(), kOfflineHint);
 }
