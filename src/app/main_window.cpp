@@ -195,8 +195,8 @@ void TForm1::buildBottomStrip() {
 
 bool TForm1::event(QEvent* event) {
     const bool result = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        Guarded(this, [this] { FormActivate(); });
+    // A return from another program is not an activation within the program.
+    if (activation_.isActivation(event)) Guarded(this, [this] { FormActivate(); });
     return result;
 }
 

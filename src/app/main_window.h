@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/activation.h"
 #include "app/shell.h"
 
 class QLabel;
@@ -78,6 +79,7 @@ private:
     QTimer* Timer1 = nullptr;
 
     OnlineServices* online_ = nullptr;
+    ProgramActivation activation_;
 };
 
 }  // namespace lumtar

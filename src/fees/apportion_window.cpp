@@ -1,5 +1,7 @@
 #include "fees/apportion_window.h"
 
+#include "app/activation.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QGroupBox>
@@ -98,10 +100,7 @@ bool Tfrmfen::event(QEvent* event) {
     const bool result = QDialog::event(event);
     // Coming back from another program is no new activation of this window
     // within the program: the rows keep what the user typed.
-    if (event->type() == QEvent::WindowDeactivate)
-        leftForAnotherProgram_ = QApplication::activeWindow() == nullptr;
-    if (event->type() == QEvent::WindowActivate && !std::exchange(leftForAnotherProgram_, false))
-        FormActivate();
+    if (activation_.isActivation(event)) FormActivate();
     return result;
 }
 
@@ -110,7 +109,7 @@ void Tfrmfen::showEvent(QShowEvent* event) {
     // A fresh opening: nothing left over from an earlier one decides its activation.
     ignoreActivation_ = false;
     activationPending_ = false;
-    leftForAnotherProgram_ = false;
+    activation_.reset();
     if (QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 }

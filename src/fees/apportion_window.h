@@ -11,6 +11,7 @@
 #include <exception>
 #include <functional>
 
+#include "app/activation.h"
 #include "app/shell.h"
 
 class QLabel;
@@ -74,7 +75,7 @@ private:
     bool activating_ = false;
     bool activationPending_ = false;
     bool ignoreActivation_ = false;
-    bool leftForAnotherProgram_ = false;
+    ProgramActivation activation_;
 };
 
 }  // namespace lumtar

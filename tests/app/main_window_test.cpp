@@ -1,5 +1,7 @@
 // The main window's start state, amount field, page changes and fixed pages.
 #include <QAbstractButton>
+#include <QApplication>
+#include <QSignalSpy>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,6 +66,21 @@ private slots:
                            QStringLiteral("[qvd]\nlihun=120\nrenge=300\n"));
         f.form->FormActivate();
         QCOMPARE(jishu->text(), QStringLiteral("离婚120元 人格权300元"));
+    }
+
+    void returnFromAnotherProgramIsNoActivation() {
+        MainWindowFixture f;
+        QSignalSpy activations(f.form.get(), &TForm1::activated);
+        // Another program takes the focus: no window of this program is active.
+        QApplication::setActiveWindow(nullptr);
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QCoreApplication::sendEvent(f.form.get(), &deactivate);
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(f.form.get(), &activate);
+        QCOMPARE(activations.count(), 0);
+        // A message box of the program closing is an activation.
+        ShowMessage(f.form.get(), QStringLiteral("ok"));
+        QCOMPARE(activations.count(), 1);
     }
 
     void amountEchoFollowsEveryKeystroke() {
