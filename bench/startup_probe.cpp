@@ -1,10 +1,9 @@
-// Lumtar's start-up as the program entry runs it, ending as soon as the main
-// window has been shown and its first events handled.
-#include <QApplication>
+// Lumtar's start-up as the program entry runs it, ending once the main window
+// has been painted for the first time.
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "app/main_window.h"
+#include "first_paint.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -14,8 +13,10 @@ int main(int argc, char** argv) {
     options.files = lumtar::SettingsFiles::inFolder(settings.path());
     options.siteUrl = QStringLiteral("http://127.0.0.1:9");
     lumtar::TForm1 form1(options);
+    new QuitAfterFirstPaint(&form1);
     form1.show();
     form1.activateWindow();
-    QTimer::singleShot(0, &app, &QApplication::quit);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    DumpMappingsIfAsked();
+    return status;
 }

@@ -1,6 +1,7 @@
 #include "amounts/number_text.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -88,12 +89,15 @@ std::string FormatFixed2(double value) {
 
     // 15 significant digits d1.d2...d15 and the decimal exponent.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    const auto written =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
     std::string digits;
+    digits.reserve(15);
     const char* p = buf;
-    for (; *p && *p != 'e'; ++p)
+    for (; p < written.ptr && *p != 'e'; ++p)
         if (IsDigit(*p)) digits += *p;
-    const int exponent = std::atoi(p + 1);
+    int exponent = 0;
+    std::from_chars(p + 1 + (p[1] == '+'), written.ptr, exponent);
 
     // Keep the digits down to the hundredths and round half away from zero.
     const int keep = exponent + 3;

@@ -12,13 +12,25 @@
 namespace lumtar {
 namespace {
 
+// Names and most values are plain ASCII, which GBK leaves as it is; the
+// converter, costly to open, is only needed for Chinese text.
+bool IsAscii(std::string_view bytes) {
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 std::string ToGbk(const QString& text) {
+    bool ascii = true;
+    for (QChar c : text) ascii = ascii && c.unicode() < 0x80;
+    if (ascii) return text.toLatin1().toStdString();
     QStringEncoder encoder("GBK");
     const QByteArray bytes = encoder.encode(text);
     return bytes.toStdString();
 }
 
 QString FromGbk(const std::string& bytes) {
+    if (IsAscii(bytes)) return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QStringDecoder decoder("GBK");
     return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }

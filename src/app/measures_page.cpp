@@ -42,10 +42,19 @@ MeasuresPage::MeasuresPage(QWidget* parent) : Page(parent) {
     richEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     richEdit->setAccessibleName(QStringLiteral("诉讼费用交纳办法"));
 
-    QFile file(QStringLiteral(":/measures-481.txt"));
-    if (file.open(QIODevice::ReadOnly))
-        richEdit->setPlainText(LayOutMeasures(QString::fromUtf8(file.readAll())));
     layout->addWidget(richEdit);
+    richEdit_ = richEdit;
+}
+
+void MeasuresPage::showEvent(QShowEvent* event) {
+    // The text is laid out when the page is first shown, not at start-up: most
+    // sessions never open it, and its hundreds of glyphs cost time and memory.
+    if (richEdit_->document()->isEmpty()) {
+        QFile file(QStringLiteral(":/measures-481.txt"));
+        if (file.open(QIODevice::ReadOnly))
+            richEdit_->setPlainText(LayOutMeasures(QString::fromUtf8(file.readAll())));
+    }
+    Page::showEvent(event);
 }
 
 }  // namespace lumtar

@@ -4,6 +4,8 @@
 
 #include "app/page.h"
 
+class QTextEdit;
+
 namespace lumtar {
 
 // Lays the official text out for reading: title and decree number moved to the
@@ -15,6 +17,12 @@ class MeasuresPage : public Page {
     Q_OBJECT
 public:
     explicit MeasuresPage(QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QTextEdit* richEdit_ = nullptr;
 };
 
 }  // namespace lumtar

@@ -72,9 +72,20 @@ std::string_view ChineseWeekdayName(const CivilDate& date) {
 }
 
 std::string Yyyymmdd(const CivilDate& date) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d%02d%02d", date.year, date.month, date.day);
-    return buf;
+    if (date.year < 0 || date.year > 9999) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%04d%02d%02d", date.year, date.month, date.day);
+        return buf;
+    }
+    // Written by hand: the working texts write two dates for every rate period.
+    std::string text(8, '0');
+    int y = date.year;
+    for (int i = 3; i >= 0; --i, y /= 10) text[i] = static_cast<char>('0' + y % 10);
+    text[4] = static_cast<char>('0' + date.month / 10 % 10);
+    text[5] = static_cast<char>('0' + date.month % 10);
+    text[6] = static_cast<char>('0' + date.day / 10 % 10);
+    text[7] = static_cast<char>('0' + date.day % 10);
+    return text;
 }
 
 std::optional<CivilDate> ParseYyyymmdd(std::string_view text) {

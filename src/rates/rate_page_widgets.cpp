@@ -16,6 +16,20 @@ namespace {
 const QDate kEarliestPick(1900, 1, 1);
 const QDate kLatestPick(9999, 12, 31);
 
+void AppendLines(QPlainTextEdit* box, const std::vector<std::string>& lines) {
+    if (lines.empty()) return;
+    QString text;
+    for (const std::string& line : lines) {
+        if (!text.isEmpty() || &line != &lines.front()) text += QLatin1Char('\n');
+        text += QString::fromStdString(line);
+    }
+    // Filling an empty box lays out only the lines in view; appending lays out all.
+    if (box->document()->isEmpty())
+        box->setPlainText(text);
+    else
+        box->appendPlainText(text);
+}
+
 void ShowFromTop(QPlainTextEdit* box) {
     box->moveCursor(QTextCursor::Start);
     box->verticalScrollBar()->setValue(0);
@@ -32,10 +46,9 @@ void ApplyOutcome(const RatePageOutcome& outcome, const RatePageControls& contro
         controls.segments->clear();
     }
     // An entry keeps its line feeds: it shows as one line with blank lines around it.
-    for (const std::string& entry : outcome.segments)
-        controls.segments->appendPlainText(QString::fromStdString(entry));
-    for (const std::string& line : outcome.lines)
-        controls.results->appendPlainText(QString::fromStdString(line));
+    // All lines go in with one append, so the box lays itself out once per keystroke.
+    AppendLines(controls.segments, outcome.segments);
+    AppendLines(controls.results, outcome.lines);
     if (!outcome.lines.empty()) ShowFromTop(controls.results);
     if (outcome.conversionError) throw ConversionError(*outcome.conversionError);
 }

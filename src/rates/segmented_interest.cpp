@@ -16,6 +16,7 @@ std::string EntryText(Piece piece, double percent, const CivilDate& from, const 
                       const Period& length, double amount) {
     const bool single = piece == Piece::Single;
     std::string text;
+    text.reserve(128);
     // A blank line sets the pieces apart from the heading above them.
     if (single || piece == Piece::First) text += '\n';
     text += "     基准利率";

@@ -130,6 +130,7 @@ private slots:
 
     void measuresPageHoldsTheWholeText() {
         MainWindowFixture f;
+        f.selectPage(QStringLiteral("新办法"));
         const QString text = f.find<QTextEdit>("RichEdit1")->toPlainText();
         QVERIFY(f.find<QTextEdit>("RichEdit1")->isReadOnly());
         const QStringList lines = text.split(QLatin1Char('\n'));
