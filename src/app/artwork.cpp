@@ -7,32 +7,6 @@
 
 namespace lumtar {
 
-QPixmap BannerPicture(const QSize& size) {
-    QPixmap pixmap(size);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, size.width(), 0);
-    sky.setColorAt(0, QColor(18, 52, 110));
-    sky.setColorAt(1, QColor(70, 130, 190));
-    p.fillRect(pixmap.rect(), sky);
-    // A pair of scales, the court's emblem, drawn in gold on the left.
-    p.setPen(QPen(QColor(236, 200, 90), 2));
-    const int cx = 34;
-    p.drawLine(cx, 10, cx, 46);
-    p.drawLine(cx - 18, 18, cx + 18, 18);
-    p.drawLine(cx - 24, 46, cx + 24, 46);
-    p.drawArc(QRect(cx - 26, 22, 16, 10), 180 * 16, 180 * 16);
-    p.drawArc(QRect(cx + 10, 22, 16, 10), 180 * 16, 180 * 16);
-    p.setPen(Qt::white);
-    p.setFont(SongTi(22, true));
-    p.drawText(QRect(70, 4, size.width() - 80, 30), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Lumtar 法院诉讼费用计算器"));
-    p.setFont(SongTi(12));
-    p.drawText(QRect(72, 34, size.width() - 80, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("受理费 · 申请费 · 迟延履行利息 · 违约金 · 期限计算"));
-    return pixmap;
-}
-
 QPixmap CalculatorIcon(const QSize& size) {
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);

@@ -27,6 +27,9 @@
 #include "rates/damages_page.h"
 #include "rates/interest_page.h"
 
+// Resources of a static library are registered by hand.
+static void InitResources() { Q_INIT_RESOURCE(resources); }
+
 namespace lumtar {
 
 namespace {
@@ -41,6 +44,7 @@ TForm1::TForm1(const AppOptions& options, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       shell_(*options.release, options.files,
              options.siteUrl.isEmpty() ? DefaultSiteUrl() : options.siteUrl) {
+    InitResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(shell_.release.caption.data(),
                                      static_cast<qsizetype>(shell_.release.caption.size())));
@@ -83,7 +87,7 @@ void TForm1::buildHeader() {
 
     Panel11 = Make<QWidget>(Panel3, "Panel11", 0, 0, kWidth, 57);
     Image3 = Make<ClickLabel>(Panel11, "Image3", 0, 0, kWidth, 57);
-    Image3->setPixmap(BannerPicture(QSize(kWidth, 57)));
+    Image3->setPixmap(QPixmap(QStringLiteral(":/banner.png")));
     Image3->setScaledContents(true);
     Image3->setCursor(Qt::PointingHandCursor);
     Panel11->raise();

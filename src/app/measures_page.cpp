@@ -6,9 +6,6 @@
 
 #include "app/widgets.h"
 
-// Resources of a static library are registered by hand.
-static void InitResources() { Q_INIT_RESOURCE(resources); }
-
 namespace lumtar {
 
 QString LayOutMeasures(const QString& officialText) {
@@ -30,7 +27,6 @@ QString LayOutMeasures(const QString& officialText) {
 }
 
 MeasuresPage::MeasuresPage(QWidget* parent) : Page(parent) {
-    InitResources();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* richEdit = new QTextEdit(this);
