@@ -86,10 +86,13 @@ std::optional<KeyLine> ParseKeyLine(std::string_view line) {
 
 }  // namespace
 
-std::optional<std::string> IniFindValue(std::string_view file, std::string_view section,
-                                        std::string_view key) {
+namespace {
+
+// Calls visit(key line) for every key line of the named section, in file
+// order, until visit returns true. A section named twice is read in both places.
+template <class Visit>
+void VisitSection(std::string_view file, std::string_view section, Visit visit) {
     section = Trim(section);
-    key = Trim(key);
     bool inSection = false;
     for (const Line& l : SplitLines(file)) {
         const std::string_view line = file.substr(l.begin, l.end - l.begin);
@@ -98,26 +101,31 @@ std::optional<std::string> IniFindValue(std::string_view file, std::string_view 
             continue;
         }
         if (!inSection) continue;
-        if (auto kv = ParseKeyLine(line); kv && NamesEqual(kv->key, key))
-            return std::string(kv->value);
+        if (auto kv = ParseKeyLine(line); kv && visit(*kv)) return;
     }
-    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> IniFindValue(std::string_view file, std::string_view section,
+                                        std::string_view key) {
+    key = Trim(key);
+    std::optional<std::string> found;
+    VisitSection(file, section, [&](const KeyLine& kv) {
+        if (!NamesEqual(kv.key, key)) return false;
+        found = std::string(kv.value);
+        return true;
+    });
+    return found;
 }
 
 std::vector<std::pair<std::string, std::string>> IniSectionEntries(std::string_view file,
                                                                    std::string_view section) {
-    section = Trim(section);
     std::vector<std::pair<std::string, std::string>> entries;
-    bool inSection = false;
-    for (const Line& l : SplitLines(file)) {
-        const std::string_view line = file.substr(l.begin, l.end - l.begin);
-        if (auto name = SectionName(line)) {
-            inSection = NamesEqual(*name, section);
-            continue;
-        }
-        if (!inSection) continue;
-        if (auto kv = ParseKeyLine(line)) entries.emplace_back(kv->key, kv->value);
-    }
+    VisitSection(file, section, [&](const KeyLine& kv) {
+        entries.emplace_back(kv.key, kv.value);
+        return false;
+    });
     return entries;
 }
 
