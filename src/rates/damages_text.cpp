@@ -106,16 +106,9 @@ double AgreedRateDamages(DamagesRate rate, double debt, double percent, long lon
 RatePageOutcome DamagesPageText(const BenchmarkRates& rates, std::string_view latestRateLine,
                                 const DamagesInputs& in) {
     RatePageOutcome out;
-    if (in.end < in.start) {
-        out.interval = kDatesReversed;
-        return out;
-    }
-    const Period length = CalendarPeriod(in.start, in.end);
-    out.interval = IntervalText(length);
-    if (in.amountText.empty()) {
-        out.echo = "";
-        return out;
-    }
+    const std::optional<Period> begun = BeginRatePage(out, in.start, in.end, in.amountText);
+    if (!begun) return out;
+    const Period length = *begun;
     const bool benchmark = in.rate == DamagesRate::Benchmark;
     if (benchmark && in.start < kFirstRateDate) {
         out.message = kStartTooEarly;

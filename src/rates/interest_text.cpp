@@ -13,16 +13,9 @@ constexpr int kDoubled = 2;
 RatePageOutcome InterestPageText(const BenchmarkRates& rates, std::string_view latestRateLine,
                                  const InterestInputs& in) {
     RatePageOutcome out;
-    if (in.end < in.start) {
-        out.interval = kDatesReversed;
-        return out;
-    }
-    const Period delay = CalendarPeriod(in.start, in.end);
-    out.interval = IntervalText(delay);
-    if (in.amountText.empty()) {
-        out.echo = "";
-        return out;
-    }
+    const std::optional<Period> begun = BeginRatePage(out, in.start, in.end, in.amountText);
+    if (!begun) return out;
+    const Period delay = *begun;
     if (in.start < kFirstRateDate) {
         out.message = kStartTooEarly;
         return out;

@@ -4,6 +4,21 @@
 
 namespace lumtar {
 
+std::optional<Period> BeginRatePage(RatePageOutcome& outcome, const CivilDate& start,
+                                    const CivilDate& end, std::string_view amountText) {
+    if (end < start) {
+        outcome.interval = kDatesReversed;
+        return std::nullopt;
+    }
+    const Period length = CalendarPeriod(start, end);
+    outcome.interval = IntervalText(length);
+    if (amountText.empty()) {
+        outcome.echo = "";
+        return std::nullopt;
+    }
+    return length;
+}
+
 std::string IntervalText(const Period& length) {
     return "间隔： " + PeriodText(length);
 }

@@ -29,6 +29,12 @@ struct RatePageOutcome {
     std::optional<std::string> conversionError;  // text that is not a number, raised last
 };
 
+// The steps both pages begin with: the order of the dates, the interval, and an
+// empty amount field, which empties the echo. The period from start to end
+// when the page goes on; nothing when it stops there.
+std::optional<Period> BeginRatePage(RatePageOutcome& outcome, const CivilDate& start,
+                                    const CivilDate& end, std::string_view amountText);
+
 // "间隔： 1年2个月3天".
 std::string IntervalText(const Period& length);
 
