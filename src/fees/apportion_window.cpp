@@ -36,8 +36,7 @@ QString Figures(double value) {
 }  // namespace
 
 Tfrmfen::Tfrmfen(Shell& shell, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, kFixedDialogFlags),
       shell_(shell) {
     setObjectName(QStringLiteral("frmfen"));
     setWindowTitle(QStringLiteral("诉讼费负担"));

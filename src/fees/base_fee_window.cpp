@@ -41,8 +41,7 @@ QLineEdit* MakeFeeRow(QWidget* box, const FeeRow& names, const QString& caption,
 }  // namespace
 
 TForm2::TForm2(Shell& shell, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, kFixedDialogFlags),
       shell_(shell) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("起算基数设定"));
