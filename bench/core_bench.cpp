@@ -17,18 +17,18 @@ void BM_AmountInChinese(benchmark::State& state) {
     double amount = 99999999999.99;
     for (auto _ : state) benchmark::DoNotOptimize(AmountInChinese(amount));
 }
-BENCHMARK(BM_AmountInChinese);
+BENCHMARK(BM_AmountInChinese)->Name("AmountInChinese");
 
 void BM_FormatFixed2(benchmark::State& state) {
     double amount = 36456.111111;
     for (auto _ : state) benchmark::DoNotOptimize(FormatFixed2(amount));
 }
-BENCHMARK(BM_FormatFixed2);
+BENCHMARK(BM_FormatFixed2)->Name("FormatFixed2");
 
 void BM_ParseFloat(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(ParseFloat(" 1234567.89 "));
 }
-BENCHMARK(BM_ParseFloat);
+BENCHMARK(BM_ParseFloat)->Name("ParseFloat");
 
 template <double (*Schedule)(double)>
 void BM_Schedule(benchmark::State& state) {
