@@ -108,8 +108,7 @@ void BM_CountDeadline(benchmark::State& state) {
     CivilDate day{2007, 1, 1};
     for (int i = 0; i < 400; ++i, day = AddDays(day, 17))
         (i % 4 ? lists.daysOff : lists.workingDays).push_back(Yyyymmdd(day));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(CountDeadline({2012, 9, 28}, "93", lists));
+    for (auto _ : state) benchmark::DoNotOptimize(CountDeadline({2012, 9, 28}, "93", lists));
 }
 BENCHMARK(BM_CountDeadline)->Name("CountDeadline/400ListedDays");
 

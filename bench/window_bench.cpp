@@ -44,7 +44,9 @@ private slots:
         f.find<QRadioButton>("RadioButton6")->setChecked(true);
         auto* field = f.find<QLineEdit>("edtBd");
         f.typeAmount(QStringLiteral("1234567"));
-        QBENCHMARK { TypeAndTakeBack(field); }
+        QBENCHMARK {
+            TypeAndTakeBack(field);
+        }
         QVERIFY(f.boxes.boxes.empty());
     }
 
@@ -57,7 +59,9 @@ private slots:
         window->FormActivate();
         auto* row1 = window->findChild<QLineEdit*>(QStringLiteral("Edit1"));
         row1->setText(QStringLiteral("6000"));
-        QBENCHMARK { TypeAndTakeBack(row1); }
+        QBENCHMARK {
+            TypeAndTakeBack(row1);
+        }
         window->hide();
     }
 
@@ -66,15 +70,19 @@ private slots:
         QString site = QStringLiteral("[holiday]\nnum=300\n");
         QDate day(2007, 1, 1);
         for (int i = 1; i <= 300; ++i, day = day.addDays(17))
-            site += QString::number(i) + QLatin1Char('=') + day.toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('\n');
+            site += QString::number(i) + QLatin1Char('=') +
+                    day.toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('\n');
         site += QStringLiteral("[notholiday]\nnum=100\n");
         for (int i = 1; i <= 100; ++i, day = day.addDays(17))
-            site += QString::number(i) + QLatin1Char('=') + day.toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('\n');
+            site += QString::number(i) + QLatin1Char('=') +
+                    day.toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('\n');
         test::WriteGbkFile(f.form->shell().files.siteSettingsPath(), site);
         f.selectPage(QStringLiteral("日期计算"));
         auto* count = f.find<QLineEdit>("Edit2");
         count->setText(QStringLiteral("93"));
-        QBENCHMARK { TypeAndTakeBack(count); }
+        QBENCHMARK {
+            TypeAndTakeBack(count);
+        }
         QVERIFY(f.boxes.boxes.empty());
     }
 };

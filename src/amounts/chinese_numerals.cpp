@@ -15,10 +15,14 @@ constexpr std::array<std::string_view, 10> kDigitWords = {"零", "一", "二", "
 // middle of an eight-digit group and 亿 at its end (none for the units digit).
 std::string_view UnitOf(int n) {
     switch (n % 4) {
-        case 1: return "十";
-        case 2: return "百";
-        case 3: return "千";
-        default: break;
+        case 1:
+            return "十";
+        case 2:
+            return "百";
+        case 3:
+            return "千";
+        default:
+            break;
     }
     if (n == 0) return "";
     return n % 8 == 4 ? "万" : "亿";
@@ -31,8 +35,8 @@ std::string DigitsInChinese(std::string_view digits) {
     if (length > 24) return std::string(kTooManyDigits);
 
     std::string out;
-    bool zeroPending = false;    // a 零 is owed before the next non-zero digit
-    bool groupHasDigits = false; // a non-zero digit since the last 亿 position
+    bool zeroPending = false;     // a 零 is owed before the next non-zero digit
+    bool groupHasDigits = false;  // a non-zero digit since the last 亿 position
     for (int i = 0; i < length; ++i) {
         const char c = digits[i];
         if (c < '0' || c > '9') return std::string(kNotADigit);

@@ -9,8 +9,12 @@
 namespace lumtar {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Checks the shape of a decimal number; strtod alone would also take hex,
 // "inf" and "nan".
@@ -111,8 +115,10 @@ std::string FormatFixed2(double value) {
         if (digits[keep] >= '5') {
             int i = keep - 1;
             while (i >= 0 && cents[i] == '9') cents[i--] = '0';
-            if (i < 0) cents.insert(cents.begin(), '1');
-            else ++cents[i];
+            if (i < 0)
+                cents.insert(cents.begin(), '1');
+            else
+                ++cents[i];
         }
     }
     const auto firstNonZero = cents.find_first_not_of('0');

@@ -33,17 +33,17 @@ AboutPage::AboutPage(const Shell& shell, QWidget* parent) : Page(parent) {
     SetBaseColor(memo1, palette().color(QPalette::Button));
     const QString release = QString::fromUtf8(shell.release.name.data(),
                                               static_cast<qsizetype>(shell.release.name.size()));
-    memo1->setPlainText(QStringLiteral(
-        "Lumtar 法院诉讼费用计算器 %1\n"
-        "\n"
-        "依据《诉讼费用交纳办法》（国务院令第481号）\n"
-        "计算案件受理费、申请费及诉讼费分担；\n"
-        "依据中国人民银行贷款基准利率计算\n"
-        "迟延履行期间的债务利息与逾期违约金；\n"
-        "计算期限届满日与两日期之间的间隔。\n"
-        "\n"
-        "计算结果仅供参考，以法律文书为准。\n"
-        "Orvane 原创法律软件").arg(release));
+    memo1->setPlainText(QStringLiteral("Lumtar 法院诉讼费用计算器 %1\n"
+                                       "\n"
+                                       "依据《诉讼费用交纳办法》（国务院令第481号）\n"
+                                       "计算案件受理费、申请费及诉讼费分担；\n"
+                                       "依据中国人民银行贷款基准利率计算\n"
+                                       "迟延履行期间的债务利息与逾期违约金；\n"
+                                       "计算期限届满日与两日期之间的间隔。\n"
+                                       "\n"
+                                       "计算结果仅供参考，以法律文书为准。\n"
+                                       "Orvane 原创法律软件")
+                            .arg(release));
 }
 
 }  // namespace lumtar

@@ -11,8 +11,7 @@ bool ProgramActivation::isActivation(const QEvent* event) {
     // window is already the active one; to another program, none is.
     if (event->type() == QEvent::WindowDeactivate)
         leftForAnotherProgram_ = QApplication::activeWindow() == nullptr;
-    return event->type() == QEvent::WindowActivate &&
-           !std::exchange(leftForAnotherProgram_, false);
+    return event->type() == QEvent::WindowActivate && !std::exchange(leftForAnotherProgram_, false);
 }
 
 }  // namespace lumtar

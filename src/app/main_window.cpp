@@ -28,7 +28,9 @@
 #include "rates/interest_page.h"
 
 // Resources of a static library are registered by hand.
-static void InitResources() { Q_INIT_RESOURCE(resources); }
+static void InitResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace lumtar {
 
@@ -36,7 +38,9 @@ namespace {
 constexpr int kWidth = 625;
 constexpr int kHeight = 449;
 
-QString DefaultSiteUrl() { return QStringLiteral(LUMTAR_SITE_URL); }
+QString DefaultSiteUrl() {
+    return QStringLiteral(LUMTAR_SITE_URL);
+}
 }  // namespace
 
 TForm1::TForm1(const AppOptions& options, QWidget* parent)
@@ -65,7 +69,8 @@ TForm1::TForm1(const AppOptions& options, QWidget* parent)
 
     auto* speedButton9 = findChild<QAbstractButton*>(QStringLiteral("SpeedButton9"));
     online_ = new OnlineServices(
-        shell_, OnlineControls{Panel11, WebBrowser1, speedButton9, Image3, Label32, Labelhttp, Timer1},
+        shell_,
+        OnlineControls{Panel11, WebBrowser1, speedButton9, Image3, Label32, Labelhttp, Timer1},
         this);
 
     // The two modal windows come after the main window.
@@ -102,7 +107,8 @@ void TForm1::buildAmountPanel() {
     static_cast<QFrame*>(Panel6)->setFrameShape(QFrame::Panel);
     static_cast<QFrame*>(Panel6)->setFrameShadow(QFrame::Raised);
 
-    auto* label33 = MakeLabel(Panel6, "Label33", QStringLiteral("标的金额"), 16, 12, SongTi(15, true));
+    auto* label33 =
+        MakeLabel(Panel6, "Label33", QStringLiteral("标的金额"), 16, 12, SongTi(15, true));
     SetTextColor(label33, colors::kNavy);
 
     edtBd = Make<QLineEdit>(Panel6, "edtBd", 97, 6, 111, 25);
@@ -110,7 +116,8 @@ void TForm1::buildAmountPanel() {
     edtBd->setMaxLength(11);
     edtBd->setAccessibleName(QStringLiteral("标的金额"));
     edtBd->installEventFilter(this);
-    connect(edtBd, &QLineEdit::textChanged, this, [this] { Guarded(this, [this] { edtBdChange(); }); });
+    connect(edtBd, &QLineEdit::textChanged, this,
+            [this] { Guarded(this, [this] { edtBdChange(); }); });
     shell_.edtBd = edtBd;
 
     auto* label8 = MakeLabel(Panel6, "Label8", QStringLiteral("元"), 214, 12, HeiTi(16));
@@ -124,7 +131,8 @@ void TForm1::buildAmountPanel() {
     Image4->setPixmap(CalculatorIcon(QSize(24, 23)));
     Image4->setCursor(Qt::PointingHandCursor);
     Image4->setToolTip(QStringLiteral("打开计算器"));
-    connect(Image4, &ClickLabel::clicked, this, [this] { Guarded(this, [this] { Image4Click(); }); });
+    connect(Image4, &ClickLabel::clicked, this,
+            [this] { Guarded(this, [this] { Image4Click(); }); });
 }
 
 void TForm1::buildPages() {
@@ -238,13 +246,17 @@ void TForm1::writeBaseFeeCaption() {
         button->setText(BaseFeeCaption(ReadBaseFees(shell_.baseFees)));
 }
 
-void TForm1::PageControl1Change() { pages_.at(static_cast<std::size_t>(PageControl1->currentIndex()))->recompute(); }
+void TForm1::PageControl1Change() {
+    pages_.at(static_cast<std::size_t>(PageControl1->currentIndex()))->recompute();
+}
 
 void TForm1::edtBdChange() {
     // Only the four computing pages react; the others recompute nothing.
     PageControl1Change();
 }
 
-void TForm1::Image4Click() { StartCalculator(this); }
+void TForm1::Image4Click() {
+    StartCalculator(this);
+}
 
 }  // namespace lumtar

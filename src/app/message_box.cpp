@@ -36,8 +36,12 @@ void ShowMessage(QWidget* parent, const QString& text) {
     Show(parent, BoxKind::Information, text);
 }
 
-void ShowError(QWidget* parent, const QString& text) { Show(parent, BoxKind::Error, text); }
+void ShowError(QWidget* parent, const QString& text) {
+    Show(parent, BoxKind::Error, text);
+}
 
-void SetBoxHandler(BoxHandler handler) { Handler() = std::move(handler); }
+void SetBoxHandler(BoxHandler handler) {
+    Handler() = std::move(handler);
+}
 
 }  // namespace lumtar

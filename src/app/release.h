@@ -7,14 +7,14 @@
 namespace lumtar {
 
 struct Release {
-    std::string_view name;              // "V14.2"
-    std::string_view caption;           // window caption
-    int rateRows;                       // rows of the benchmark-rate table in force
-    std::string_view latestRateLabel;   // caption under the interest page's pickers
-    std::string_view latestRateLine;    // working line naming the latest adjustment
-    bool benchmarkDamagesOption;        // damages at the benchmark rate
-    std::string_view damagesHeading;    // heading of the damages page's rate options
-    std::string_view copyright;         // bottom-strip copyright line
+    std::string_view name;             // "V14.2"
+    std::string_view caption;          // window caption
+    int rateRows;                      // rows of the benchmark-rate table in force
+    std::string_view latestRateLabel;  // caption under the interest page's pickers
+    std::string_view latestRateLine;   // working line naming the latest adjustment
+    bool benchmarkDamagesOption;       // damages at the benchmark rate
+    std::string_view damagesHeading;   // heading of the damages page's rate options
+    std::string_view copyright;        // bottom-strip copyright line
 };
 
 inline constexpr Release kReleaseV14_2{

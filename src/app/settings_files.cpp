@@ -13,8 +13,7 @@ SettingsFiles SettingsFiles::standard() {
     files.check_ = QStringLiteral("c:\\chk1.ini");
     return files;
 #else
-    const QString config =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return inFolder(config + QStringLiteral("/lumtar"));
 #endif
 }

@@ -17,8 +17,8 @@ public:
     static SettingsFiles inFolder(const QString& folder);
 
     QString siteSettingsPath() const { return site_; }  // "c:\set"
-    QString baseFeePath() const { return baseFee_; }     // "c:\set2"
-    QString checkFilePath() const { return check_; }     // "c:\chk1.ini"
+    QString baseFeePath() const { return baseFee_; }    // "c:\set2"
+    QString checkFilePath() const { return check_; }    // "c:\chk1.ini"
 
     IniFile siteSettings() const { return IniFile(site_); }
     IniFile baseFees() const { return IniFile(baseFee_); }

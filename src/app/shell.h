@@ -41,12 +41,12 @@ struct Shell {
     QString siteUrl;
 
     QWidget* mainWindow = nullptr;
-    QLineEdit* edtBd = nullptr;        // the subject amount
-    QLabel* Label24 = nullptr;         // the amount echo
-    QPlainTextEdit* Memo5 = nullptr;   // segment list of the interest and damages pages
-    QLineEdit* Edit1 = nullptr;        // carrier of clipboard copies
-    TForm2* Form2 = nullptr;           // base-fee settings window
-    Tfrmfen* frmfen = nullptr;         // apportionment window
+    QLineEdit* edtBd = nullptr;       // the subject amount
+    QLabel* Label24 = nullptr;        // the amount echo
+    QPlainTextEdit* Memo5 = nullptr;  // segment list of the interest and damages pages
+    QLineEdit* Edit1 = nullptr;       // carrier of clipboard copies
+    TForm2* Form2 = nullptr;          // base-fee settings window
+    Tfrmfen* frmfen = nullptr;        // apportionment window
 
     KeptFees keptFees;
     IniFile siteSettings;  // "c:\set"; reopened after a download

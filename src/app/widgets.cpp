@@ -54,16 +54,16 @@ QFont SongTi(int pixelSize, bool bold) {
     // 宋体 has a single face and is drawn bold by emboldening it, so the regular
     // face serves for bold too: the look of 宋体, and one font file to load.
     QFont font = CjkFont({QStringLiteral("SimSun"), QStringLiteral("宋体"),
-                    QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")},
-                   pixelSize, bold);
+                          QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")},
+                         pixelSize, bold);
     font.setStyleName(QStringLiteral("Regular"));
     return font;
 }
 
 QFont HeiTi(int pixelSize, bool bold) {
-    return CjkFont({QStringLiteral("SimHei"), QStringLiteral("黑体"),
-                    QStringLiteral("Noto Sans CJK SC")},
-                   pixelSize, bold);
+    return CjkFont(
+        {QStringLiteral("SimHei"), QStringLiteral("黑体"), QStringLiteral("Noto Sans CJK SC")},
+        pixelSize, bold);
 }
 
 void SetTextColor(QWidget* widget, const QColor& color) {
@@ -80,7 +80,9 @@ void SetBaseColor(QWidget* widget, const QColor& color) {
     widget->setPalette(palette);
 }
 
-QColor TextColor(const QWidget* widget) { return widget->palette().color(QPalette::WindowText); }
+QColor TextColor(const QWidget* widget) {
+    return widget->palette().color(QPalette::WindowText);
+}
 
 void Place(QWidget* widget, int left, int top, int width, int height) {
     if (width < 0 || height < 0) {

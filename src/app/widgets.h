@@ -64,8 +64,8 @@ QColor TextColor(const QWidget* widget);
 
 // A fixed-size dialog with only the system menu and close box in its title bar.
 inline constexpr Qt::WindowFlags kFixedDialogFlags =
-    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowCloseButtonHint;
 
 // Puts a control at left, top; width and height when given, else its natural size.
 void Place(QWidget* widget, int left, int top, int width = -1, int height = -1);

@@ -33,13 +33,24 @@ constexpr long long kEpochOffset = 25569;  // 1970-01-01 is day 25569 after 1899
 
 }  // namespace
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int MonthLength(int year, int month) {
     switch (month) {
-        case 1: case 3: case 5: case 7: case 8: case 10: case 12: return 31;
-        case 2: return IsLeapYear(year) ? 29 : 28;
-        default: return 30;
+        case 1:
+        case 3:
+        case 5:
+        case 7:
+        case 8:
+        case 10:
+        case 12:
+            return 31;
+        case 2:
+            return IsLeapYear(year) ? 29 : 28;
+        default:
+            return 30;
     }
 }
 
@@ -50,10 +61,13 @@ bool IsValid(const CivilDate& date) {
 
 long long DayNumber(const CivilDate& date) {
     return DaysFromCivil(date.year, static_cast<unsigned>(date.month),
-                         static_cast<unsigned>(date.day)) + kEpochOffset;
+                         static_cast<unsigned>(date.day)) +
+           kEpochOffset;
 }
 
-CivilDate FromDayNumber(long long dayNumber) { return CivilFromDays(dayNumber - kEpochOffset); }
+CivilDate FromDayNumber(long long dayNumber) {
+    return CivilFromDays(dayNumber - kEpochOffset);
+}
 
 CivilDate AddDays(const CivilDate& date, long long days) {
     return FromDayNumber(DayNumber(date) + days);

@@ -1,7 +1,5 @@
 #include "fees/apportion_window.h"
 
-#include "app/activation.h"
-
 #include <QApplication>
 #include <QEvent>
 #include <QGroupBox>
@@ -12,6 +10,7 @@
 #include <span>
 
 #include "amounts/number_text.h"
+#include "app/activation.h"
 #include "app/guard.h"
 #include "app/message_box.h"
 #include "app/result_copy.h"
@@ -36,8 +35,7 @@ QString Figures(double value) {
 }  // namespace
 
 Tfrmfen::Tfrmfen(Shell& shell, QWidget* parent)
-    : QDialog(parent, kFixedDialogFlags),
-      shell_(shell) {
+    : QDialog(parent, kFixedDialogFlags), shell_(shell) {
     setObjectName(QStringLiteral("frmfen"));
     setWindowTitle(QStringLiteral("诉讼费负担"));
     setFont(SongTi(13));

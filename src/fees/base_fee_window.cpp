@@ -40,9 +40,7 @@ QLineEdit* MakeFeeRow(QWidget* box, const FeeRow& names, const QString& caption,
 
 }  // namespace
 
-TForm2::TForm2(Shell& shell, QWidget* parent)
-    : QDialog(parent, kFixedDialogFlags),
-      shell_(shell) {
+TForm2::TForm2(Shell& shell, QWidget* parent) : QDialog(parent, kFixedDialogFlags), shell_(shell) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("起算基数设定"));
     setFont(SongTi(13));

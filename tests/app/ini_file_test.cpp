@@ -1,9 +1,10 @@
 // The settings accessor against real files on disk.
+#include "app/ini_file.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/ini_file.h"
 #include "app/settings_files.h"
 #include "support/test_support.h"
 
@@ -76,7 +77,8 @@ private slots:
             file.writeInteger(QStringLiteral("qvd"), QStringLiteral("lihun"), 120);
             QFAIL("no error");
         } catch (const IniWriteError& e) {
-            QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("Unable to write to ") + file.path());
+            QCOMPARE(QString::fromUtf8(e.what()),
+                     QStringLiteral("Unable to write to ") + file.path());
         }
     }
 

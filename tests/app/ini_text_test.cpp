@@ -30,16 +30,16 @@ TEST_P(IniFindValueTest, FindsValuesAsTheProfileRoutinesDo) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lookups, IniFindValueTest,
-    testing::Values(FindCase{"Plain", "ad", "num", "7"},
-                    FindCase{"SectionCaseIgnored", "AD", "Total", "2"},
-                    FindCase{"SameKeyOtherSection", "holiday", "num", "2"},
-                    FindCase{"BlanksTrimmed", "holiday", "2", "20121002"},
-                    FindCase{"GbkValueKeptByteForByte", "1", "name", "\xC9\xCF\xBA\xA3"},
-                    FindCase{"MissingKey", "holiday", "3", nullptr},
-                    FindCase{"MissingSection", "notholiday", "num", nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Lookups, IniFindValueTest,
+                         testing::Values(FindCase{"Plain", "ad", "num", "7"},
+                                         FindCase{"SectionCaseIgnored", "AD", "Total", "2"},
+                                         FindCase{"SameKeyOtherSection", "holiday", "num", "2"},
+                                         FindCase{"BlanksTrimmed", "holiday", "2", "20121002"},
+                                         FindCase{"GbkValueKeptByteForByte", "1", "name",
+                                                  "\xC9\xCF\xBA\xA3"},
+                                         FindCase{"MissingKey", "holiday", "3", nullptr},
+                                         FindCase{"MissingSection", "notholiday", "num", nullptr}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IniFindValueTest, GbkTrailByteIsNotTakenForABracketOrEquals) {
     // 0x81 0x5D is one GBK character whose trail byte is ']' in ASCII; 0x81 0x3D likewise '='.
@@ -77,18 +77,19 @@ TEST_P(IniParseIntegerTest, ReadsDecimalAndHex) {
     EXPECT_EQ(IniParseInteger(GetParam().text), GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Integers, IniParseIntegerTest,
-    testing::Values(IntegerCase{"Decimal", "120", 120}, IntegerCase{"Negative", "-7", -7},
-                    IntegerCase{"Hex", "0x78", 120}, IntegerCase{"HexUpper", "0X1F", 31},
-                    IntegerCase{"HexAllOnes", "0xFFFFFFFF", -1},
-                    IntegerCase{"Letters", "abc", std::nullopt},
-                    IntegerCase{"Empty", "", std::nullopt},
-                    IntegerCase{"TrailingText", "12a", std::nullopt},
-                    IntegerCase{"Max", "2147483647", 2147483647},
-                    IntegerCase{"Overflow", "2147483648", std::nullopt},
-                    IntegerCase{"Huge", "99999999999999999999", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Integers, IniParseIntegerTest,
+                         testing::Values(IntegerCase{"Decimal", "120", 120},
+                                         IntegerCase{"Negative", "-7", -7},
+                                         IntegerCase{"Hex", "0x78", 120},
+                                         IntegerCase{"HexUpper", "0X1F", 31},
+                                         IntegerCase{"HexAllOnes", "0xFFFFFFFF", -1},
+                                         IntegerCase{"Letters", "abc", std::nullopt},
+                                         IntegerCase{"Empty", "", std::nullopt},
+                                         IntegerCase{"TrailingText", "12a", std::nullopt},
+                                         IntegerCase{"Max", "2147483647", 2147483647},
+                                         IntegerCase{"Overflow", "2147483648", std::nullopt},
+                                         IntegerCase{"Huge", "99999999999999999999", std::nullopt}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace lumtar

@@ -1,17 +1,17 @@
 // The main window's start state, amount field, page changes and fixed pages.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QSignalSpy>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTextEdit>
 
+#include "amounts/number_text.h"
 #include "app/guard.h"
 #include "app/measures_page.h"
-#include "amounts/number_text.h"
 #include "support/test_support.h"
 
 using namespace lumtar;
@@ -37,8 +37,8 @@ private slots:
 
         QStringList tabs;
         for (int i = 0; i < f.form->pages()->count(); ++i) tabs << f.form->pages()->tabText(i);
-        QCOMPARE(tabs, (QStringList{"受理费", "申请费", "迟延利息", "违约金", "日期计算",
-                                    "新办法", "关于"}));
+        QCOMPARE(tabs, (QStringList{"受理费", "申请费", "迟延利息", "违约金", "日期计算", "新办法",
+                                    "关于"}));
         QCOMPARE(f.form->pages()->currentIndex(), 0);
         QVERIFY(f.find<QLineEdit>("edtBd")->hasFocus());
         QCOMPARE(f.find<QLineEdit>("edtBd")->text(), QString());
@@ -114,8 +114,8 @@ private slots:
         MainWindowFixture f;
         f.typeAmount(QStringLiteral("100"));
         const QString echo = f.find<QLabel>("Label24")->text();
-        for (const QString& page : {QStringLiteral("日期计算"), QStringLiteral("新办法"),
-                                    QStringLiteral("关于")}) {
+        for (const QString& page :
+             {QStringLiteral("日期计算"), QStringLiteral("新办法"), QStringLiteral("关于")}) {
             f.selectPage(page);
             f.find<QLineEdit>("edtBd")->setText(QStringLiteral("abc"));
             QCOMPARE(f.find<QLineEdit>("edtBd")->text(), QStringLiteral("abc"));
@@ -137,9 +137,9 @@ private slots:
         QVERIFY(lines[0].endsWith(QStringLiteral("诉讼费用交纳办法")));
         QVERIFY(lines[0].startsWith(QStringLiteral("\u3000\u3000\u3000")));
         QVERIFY(lines[1].trimmed() == QStringLiteral("(国务院令第481号)"));
-        for (const char* chapter : {"总则", "诉讼费用交纳范围", "诉讼费用交纳标准",
-                                       "诉讼费用的交纳和退还", "诉讼费用的负担", "司法救助",
-                                       "诉讼费用的管理和监督", "附则"})
+        for (const char* chapter :
+             {"总则", "诉讼费用交纳范围", "诉讼费用交纳标准", "诉讼费用的交纳和退还",
+              "诉讼费用的负担", "司法救助", "诉讼费用的管理和监督", "附则"})
             QVERIFY2(text.contains(QString::fromUtf8(chapter)), chapter);
         QVERIFY(text.contains(QStringLiteral("\u3000\u3000第五十六条")));
         QVERIFY(text.contains(QStringLiteral("2007年4月1日起施行")));
@@ -161,7 +161,8 @@ private slots:
         QCOMPARE(f.boxes.boxes.size(), std::size_t{1});
         QCOMPARE(f.boxes.boxes[0].kind, BoxKind::Error);
         QCOMPARE(f.boxes.boxes[0].title, QStringLiteral("Lumtar"));
-        QCOMPARE(f.boxes.boxes[0].text, QStringLiteral("'abc' is not a valid floating point value"));
+        QCOMPARE(f.boxes.boxes[0].text,
+                 QStringLiteral("'abc' is not a valid floating point value"));
         // The window carries on: the next keystroke is handled as usual.
         f.typeAmount(QStringLiteral("5"));
         QCOMPARE(f.find<QLabel>("Label24")->text(), QStringLiteral("五元"));

@@ -14,7 +14,9 @@ BoxRecorder::BoxRecorder() {
     });
 }
 
-BoxRecorder::~BoxRecorder() { SetBoxHandler(nullptr); }
+BoxRecorder::~BoxRecorder() {
+    SetBoxHandler(nullptr);
+}
 
 QStringList BoxRecorder::texts() const {
     QStringList out;
