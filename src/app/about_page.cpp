@@ -31,8 +31,7 @@ AboutPage::AboutPage(const Shell& shell, QWidget* parent) : Page(parent) {
     memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo1->setFont(SongTi(13));
     SetBaseColor(memo1, palette().color(QPalette::Button));
-    const QString release = QString::fromUtf8(shell.release.name.data(),
-                                              static_cast<qsizetype>(shell.release.name.size()));
+    const QString release = ToQString(shell.release.name);
     memo1->setPlainText(QStringLiteral("Lumtar 法院诉讼费用计算器 %1\n"
                                        "\n"
                                        "依据《诉讼费用交纳办法》（国务院令第481号）\n"

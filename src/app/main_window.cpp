@@ -50,8 +50,7 @@ TForm1::TForm1(const AppOptions& options, QWidget* parent)
              options.siteUrl.isEmpty() ? DefaultSiteUrl() : options.siteUrl) {
     InitResources();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(shell_.release.caption.data(),
-                                     static_cast<qsizetype>(shell_.release.caption.size())));
+    setWindowTitle(ToQString(shell_.release.caption));
     setFixedSize(kWidth, kHeight);
     move(293, 55);
     setFont(SongTi(11));
@@ -177,10 +176,7 @@ void TForm1::buildBottomStrip() {
     Panel10->setFrameShadow(QFrame::Raised);
     Panel10->setLineWidth(2);
 
-    Label35 = MakeLabel(Panel10, "Label35",
-                        QString::fromUtf8(shell_.release.copyright.data(),
-                                          static_cast<qsizetype>(shell_.release.copyright.size())),
-                        18, 6, SongTi(12));
+    Label35 = MakeLabel(Panel10, "Label35", ToQString(shell_.release.copyright), 18, 6, SongTi(12));
     Label35->setFixedSize(190, 12);
 
     auto* bevel4 = Make<QFrame>(Panel10, "Bevel4", 280, 2, 245, 20);

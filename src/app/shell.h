@@ -8,6 +8,7 @@
 #include "app/ini_file.h"
 #include "app/release.h"
 #include "app/settings_files.h"
+#include "fees/fee_schedules.h"
 
 class QLabel;
 class QLineEdit;
@@ -20,11 +21,7 @@ class TForm2;
 class Tfrmfen;
 
 // The three acceptance fees as last computed, halved when "减半" is checked.
-struct KeptFees {
-    double property = 0;
-    double divorce = 0;
-    double personality = 0;
-};
+using KeptFees = AcceptanceFees;
 
 struct AppOptions {
     const Release* release = &kReleaseV14_2;

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QToolButton>
+#include <string_view>
 
 namespace lumtar {
 
@@ -41,6 +42,11 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 };
+
+// The program's own texts are UTF-8 in the source and in the core.
+inline QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // 宋体 (SimSun) where it exists, else a CJK serif of the same build.
 QFont SongTi(int pixelSize, bool bold = false);

@@ -176,7 +176,7 @@ void AcceptanceFeePage::writeFees(double amount, const BaseFees& baseFees) {
     const bool halved = RBhalf->isChecked();
     const AcceptanceFees fees =
         ComputeAcceptanceFees(amount, baseFees.divorce, baseFees.personality, halved);
-    shell_.keptFees = {fees.property, fees.divorce, fees.personality};
+    shell_.keptFees = fees;
     Label26->setVisible(halved);
 
     const bool numerals = RBda->isChecked();

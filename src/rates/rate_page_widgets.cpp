@@ -83,8 +83,4 @@ CivilDate ToCivilDate(const QDate& date) {
     return {date.year(), date.month(), date.day()};
 }
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace lumtar

@@ -40,6 +40,5 @@ QPlainTextEdit* MakeResultBox(QWidget* parent, const char* name, const QStringLi
                               int top, int width, int height);
 
 CivilDate ToCivilDate(const QDate& date);
-QString ToQString(std::string_view text);
 
 }  // namespace lumtar
